@@ -1,0 +1,23 @@
+# The front door: `make run` plays the game, `make test` runs the whole suite.
+BUILD_DIR := build
+JOBS := $(shell nproc)
+
+.PHONY: run test deps configure build clean
+
+run: build
+	./$(BUILD_DIR)/vorn
+
+test: build
+	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+deps:
+	tools/install-deps.sh
+
+configure: deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release
+
+build: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+clean:
+	rm -rf $(BUILD_DIR)

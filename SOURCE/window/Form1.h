@@ -1,0 +1,100 @@
+#pragma once
+
+#include "game/CellGrid.h"
+#include "window/Platform.h"
+#include "window/forms/ControlArray.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <cstdint>
+
+class CommandButton;
+class Frame;
+class Label;
+class MenuItem;
+class PictureBox;
+class TextBox;
+
+// The game's one window. It owns every control and every game variable; its
+// procedures are defined in the folders of their subsystems (game/, play/,
+// scores/, sound/). The members are public so that tests can drive and
+// inspect the real window, as the game's handlers do.
+class Form1 : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit Form1(Platform services);
+    ~Form1() override;
+
+    // ---- Controls ----
+    QWidget* clientArea = nullptr;
+    PictureBox* Picture1 = nullptr;  // the board
+    PictureBox* Picture2 = nullptr;  // yellow strip
+    PictureBox* Picture3 = nullptr;  // red strip
+    PictureBox* Picture4 = nullptr;  // grey bar
+    PictureBox* Picture6 = nullptr;  // title
+    PictureBox* Picture7 = nullptr;  // next-piece preview
+    ControlArray<PictureBox, 0, 2> Dio;     // sprites of the falling piece
+    ControlArray<PictureBox, 0, 13> Slika;  // holders of the cell pictures
+    CommandButton* Command1 = nullptr;      // "Continue"
+    Frame* Frame1 = nullptr;
+    Frame* Frame2 = nullptr;
+    Frame* Frame3 = nullptr;
+    Frame* Frame4 = nullptr;
+    Frame* Frame5 = nullptr;
+    Label* lev = nullptr;
+    Label* lova = nullptr;
+    Label* Label2 = nullptr;
+    TextBox* ime = nullptr;
+    ControlArray<Label, 0, 4> topime;
+    ControlArray<Label, 0, 4> topcash;
+    MenuItem* o1 = nullptr;   // "Game"
+    MenuItem* o11 = nullptr;  // "Prk"
+    MenuItem* o12 = nullptr;  // "New game"
+    MenuItem* o2 = nullptr;   // "Options"
+    MenuItem* o21 = nullptr;  // "Hide next"
+    MenuItem* o22 = nullptr;  // "Starting level"
+    ControlArray<MenuItem, 0, 9> o221;  // "Level 1" .. "Level 10"
+
+    // ---- Game state ----
+    CellGrid board;
+    Integer pieceLast = 0;
+    std::array<Integer, 3> pieceColors{};
+    Integer pieceX = 0;
+    Integer pieceY = 0;
+    Integer pieceCol = 0;
+    Integer pieceRow = 0;
+    Integer targetCol = 0;
+    Integer wantDir = 0;
+    Integer moveDir = 0;
+    Integer moveStep = 0;
+    Integer nextLast = 0;
+    std::array<Integer, 3> nextColors{};
+    Integer level = 0;
+    Integer startLevel = 0;
+    std::int64_t cash = 0;  // wide enough never to overflow in play
+    bool stopGame = false;
+    bool gameOver = false;
+    Integer soundCue = -1;
+    CellGrid marks;
+    CellGrid dropX;
+    CellGrid dropY;
+    bool boardChanged = false;
+    std::array<Integer, 16> colorMask{};
+    std::int32_t waitStart = 0;
+
+    // ---- Event handlers ----
+    void Form_Load();
+    void Command1_Click();
+
+    // ---- Procedures ----
+    void NewGameReset();
+
+private:
+    void BuildControls();
+    void BuildMenus();
+    void BuildColorMask();
+
+    Platform platform;
+};

@@ -1,0 +1,217 @@
+#include "window/forms/PictureBox.h"
+
+#include "window/forms/Twips.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <cmath>
+
+class PictureBox::Surface : public QWidget {
+public:
+    explicit Surface(PictureBox* owner) : QWidget(owner), box(owner) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        box->paintSurface(painter);
+    }
+    void mousePressEvent(QMouseEvent* event) override { box->pressOnSurface(event); }
+
+private:
+    PictureBox* box;
+};
+
+namespace {
+
+constexpr int kSunkenBorderWidth = 2;
+
+int buttonCode(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton: return PictureBox::kLeftButton;
+    case Qt::RightButton: return PictureBox::kRightButton;
+    case Qt::MiddleButton: return PictureBox::kMiddleButton;
+    default: return 0;
+    }
+}
+
+int shiftCode(Qt::KeyboardModifiers modifiers)
+{
+    int code = 0;
+    if (modifiers & Qt::ShiftModifier) code |= PictureBox::kShiftMask;
+    if (modifiers & Qt::ControlModifier) code |= PictureBox::kCtrlMask;
+    if (modifiers & Qt::AltModifier) code |= PictureBox::kAltMask;
+    return code;
+}
+
+QImage blankImage(QSize size, qreal ratio)
+{
+    QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    return image;
+}
+
+} // namespace
+
+PictureBox::PictureBox(QWidget* container, ScaleMode scaleMode)
+    : QFrame(container), surface(new Surface(this)), scale(scaleMode)
+{
+    setFrameStyle(QFrame::NoFrame);
+    setAutoFillBackground(true);
+    surface->setAttribute(Qt::WA_OpaquePaintEvent, false);
+}
+
+QWidget* PictureBox::client()
+{
+    syncSurface();
+    return surface;
+}
+
+void PictureBox::setPicture(const QPixmap& newPicture)
+{
+    picture = newPicture;
+    applyAutoSize();
+    surface->update();
+}
+
+void PictureBox::setAutoSize(bool on)
+{
+    autoSize = on;
+    applyAutoSize();
+}
+
+void PictureBox::setBorderStyle(int style)
+{
+    borderStyle = style;
+    if (style == kBorderNone) {
+        setFrameStyle(QFrame::NoFrame);
+    } else {
+        setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        setLineWidth(kSunkenBorderWidth);
+    }
+    applyAutoSize();
+    syncSurface();
+}
+
+void PictureBox::setBackColor(const QColor& colour)
+{
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, colour);
+    setPalette(palette);
+}
+
+bool PictureBox::Visible() const
+{
+    return parentWidget() ? isVisibleTo(parentWidget()) : isVisible();
+}
+
+void PictureBox::Cls()
+{
+    ensureImages();
+    persistent.fill(Qt::transparent);
+    transient.fill(Qt::transparent);
+    surface->update();
+}
+
+void PictureBox::PaintPicture(const QPixmap& source, double x, double y, double width, double height)
+{
+    ensureImages();
+    QImage& target = autoRedraw ? persistent : transient;
+    const double k = unitsPerPixel();
+    const QRectF area(x / k, y / k, width / k, height / k);
+    QPainter painter(&target);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, scale == ScaleMode::Twips);
+    painter.drawPixmap(area, source, QRectF(source.rect()));
+    surface->update(area.toAlignedRect());
+}
+
+void PictureBox::Move(double left, double top)
+{
+    const double k = containerUnitsPerPixel();
+    move(static_cast<int>(std::lround(left / k)), static_cast<int>(std::lround(top / k)));
+}
+
+void PictureBox::Move(double left, double top, double width, double height)
+{
+    const double k = containerUnitsPerPixel();
+    setGeometry(static_cast<int>(std::lround(left / k)), static_cast<int>(std::lround(top / k)),
+                static_cast<int>(std::lround(width / k)), static_cast<int>(std::lround(height / k)));
+}
+
+double PictureBox::unitsPerPixel() const
+{
+    return scale == ScaleMode::Twips ? kTwipsPerPixel : 1.0;
+}
+
+double PictureBox::containerUnitsPerPixel() const
+{
+    // A control inside a picture box sits on that box's surface.
+    const QWidget* container = parentWidget();
+    const auto* box = container ? qobject_cast<const PictureBox*>(container->parentWidget()) : nullptr;
+    return box && box->surface == container ? box->unitsPerPixel() : kTwipsPerPixel;
+}
+
+void PictureBox::resizeEvent(QResizeEvent* event)
+{
+    QFrame::resizeEvent(event);
+    syncSurface();
+}
+
+void PictureBox::syncSurface()
+{
+    // A hidden box gets its resize event only when shown, so every path that
+    // changes the size or draws brings the surface up to date itself.
+    if (surface->geometry() != contentsRect()) surface->setGeometry(contentsRect());
+    if (persistent.isNull() || persistent.deviceIndependentSize().toSize() == surface->size()) return;
+    QImage grown = blankImage(surface->size(), devicePixelRatioF());
+    QPainter(&grown).drawImage(0, 0, persistent);
+    persistent = grown;
+    transient = blankImage(surface->size(), devicePixelRatioF());
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event)
+{
+    // A press on the border belongs to this box, not to what lies beneath it.
+    event->accept();
+}
+
+void PictureBox::applyAutoSize()
+{
+    if (!autoSize || picture.isNull()) return;
+    const QSize pictureSize = picture.deviceIndependentSize().toSize();
+    resize(pictureSize + QSize(2 * frameWidth(), 2 * frameWidth()));
+    syncSurface();
+}
+
+void PictureBox::ensureImages()
+{
+    syncSurface();
+    if (persistent.isNull()) {
+        persistent = blankImage(surface->size(), devicePixelRatioF());
+        transient = blankImage(surface->size(), devicePixelRatioF());
+    }
+}
+
+void PictureBox::paintSurface(QPainter& painter)
+{
+    if (!picture.isNull()) painter.drawPixmap(0, 0, picture);
+    if (!persistent.isNull()) painter.drawImage(0, 0, persistent);
+    if (!transient.isNull()) {
+        // Without AutoRedraw a drawing survives only until this repaint.
+        painter.drawImage(0, 0, transient);
+        transient.fill(Qt::transparent);
+    }
+}
+
+void PictureBox::pressOnSurface(QMouseEvent* event)
+{
+    event->accept();
+    const int button = buttonCode(event->button());
+    if (button == 0) return;
+    const double k = unitsPerPixel();
+    emit MouseDown(button, shiftCode(event->modifiers()), event->position().x() * k,
+                   event->position().y() * k);
+}

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QFrame>
+#include <QImage>
+#include <QPixmap>
+
+// A picture box: a background colour, a picture shown from the inner area's
+// top-left corner, an optional 2-pixel sunken border, and a drawing surface on
+// which PaintPicture draws and Cls clears. Child controls live in client(),
+// which is the inner area, so they are clipped by the border like the drawing.
+class PictureBox : public QFrame {
+    Q_OBJECT
+
+public:
+    enum class ScaleMode { Pixels, Twips };
+    enum : int { kBorderNone = 0, kBorderFixedSingle = 1 };
+    // Mouse buttons and shift keys as MouseDown reports them.
+    enum : int { kLeftButton = 1, kRightButton = 2, kMiddleButton = 4 };
+    enum : int { kShiftMask = 1, kCtrlMask = 2, kAltMask = 4 };
+
+    explicit PictureBox(QWidget* container, ScaleMode scale = ScaleMode::Twips);
+
+    // The inner area (inside the border): container of child controls.
+    QWidget* client();
+    ScaleMode scaleMode() const { return scale; }
+
+    const QPixmap& Picture() const { return picture; }
+    void setPicture(const QPixmap& newPicture);
+
+    // With AutoSize the box takes the size of its picture plus its border.
+    void setAutoSize(bool on);
+
+    int BorderStyle() const { return borderStyle; }
+    void setBorderStyle(int style);
+
+    void setBackColor(const QColor& colour);
+
+    // With AutoRedraw on, drawing goes into the persistent image, which is
+    // shown whenever the box repaints. With it off, a drawing is shown once and
+    // lost at the next repaint, as on a box without a backing image.
+    bool AutoRedraw() const { return autoRedraw; }
+    void setAutoRedraw(bool on) { autoRedraw = on; }
+
+    bool Visible() const;
+
+    // Erases everything drawn at run time; the background and the picture stay.
+    void Cls();
+    // Draws the whole of source scaled into the given rectangle, in scale units.
+    void PaintPicture(const QPixmap& source, double x, double y, double width, double height);
+
+    // Positions in the units of the container (pixels inside a pixel-scaled
+    // picture box, twips elsewhere).
+    void Move(double left, double top);
+    void Move(double left, double top, double width, double height);
+
+    // What has been drawn and kept, at the surface's size (for checks).
+    const QImage& drawing() const { return persistent; }
+
+signals:
+    void MouseDown(int button, int shift, double x, double y);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    class Surface;
+    friend class Surface;
+
+    double unitsPerPixel() const;
+    double containerUnitsPerPixel() const;
+    void applyAutoSize();
+    void syncSurface();
+    void ensureImages();
+    void paintSurface(QPainter& painter);
+    void pressOnSurface(QMouseEvent* event);
+
+    Surface* surface;
+    ScaleMode scale;
+    QPixmap picture;
+    QImage persistent;
+    QImage transient;
+    bool autoRedraw = false;
+    bool autoSize = false;
+    int borderStyle = kBorderNone;
+};

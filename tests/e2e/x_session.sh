@@ -1,0 +1,94 @@
+# Helpers for the end-to-end tests: a private X server with a window manager,
+# and real X input through xdotool.
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+expect_equal() { [ "$2" = "$3" ] || fail "$1: expected $2, got $3"; }
+
+start_x_session() {
+  local fifo
+  fifo=$(mktemp -u)
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  xvfb_pid=$!
+  local number
+  read -r -t 20 number <"$fifo" || fail "Xvfb did not start"
+  rm -f "$fifo"
+  export DISPLAY=":$number"
+  unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+  openbox >/dev/null 2>&1 &
+  wm_pid=$!
+  for _ in $(seq 100); do
+    wmctrl -m >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  fail "the window manager did not start"
+}
+
+stop_x_session() {
+  [ -n "${wm_pid:-}" ] && kill "$wm_pid" 2>/dev/null || true
+  [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
+  wait 2>/dev/null || true
+}
+
+find_window() {
+  local id
+  for _ in $(seq 100); do
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) || true
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  fail "no window named '$1'"
+}
+
+# Sets x, y, w, h to the window's client area on the screen (menu bar included).
+window_geometry() {
+  local info
+  info=$(xwininfo -id "$1")
+  x=$(awk '/Absolute upper-left X/{print $NF}' <<<"$info")
+  y=$(awk '/Absolute upper-left Y/{print $NF}' <<<"$info")
+  w=$(awk '/^ *Width:/{print $NF}' <<<"$info")
+  h=$(awk '/^ *Height:/{print $NF}' <<<"$info")
+}
+
+client_size() {
+  local x y w h
+  window_geometry "$1"
+  echo "$w $h"
+}
+
+# Clicks button ${4:-1} at (x, y) of the 448 x 450 area below the menu bar.
+click_client() {
+  local x y w h
+  window_geometry "$1"
+  xdotool mousemove --sync $((x + $2)) $((y + h - 450 + $3)) click "${4:-1}"
+}
+
+# The window answers when a click on its "Game" menu opens the menu's popup.
+expect_alive() {
+  local x y w h before after
+  window_geometry "$1"
+  before=$(xdotool search --onlyvisible --class vorn 2>/dev/null | wc -l)
+  xdotool mousemove --sync $((x + 20)) $((y + (h - 450) / 2)) click 1
+  for _ in $(seq 50); do
+    after=$(xdotool search --onlyvisible --class vorn 2>/dev/null | wc -l)
+    if [ "$after" -gt "$before" ]; then
+      xdotool key Escape
+      sleep 0.2
+      return 0
+    fi
+    sleep 0.1
+  done
+  fail "the window does not answer: its menu did not open"
+}
+
+expect_exit() {
+  local status=0
+  for _ in $(seq 100); do
+    kill -0 "$1" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$1" 2>/dev/null && fail "the program did not end"
+  wait "$1" || status=$?
+  expect_equal "exit status" "$2" "$status"
+}

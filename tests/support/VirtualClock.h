@@ -1,0 +1,31 @@
+#pragma once
+
+#include "window/Clock.h"
+
+#include <functional>
+#include <map>
+
+// A clock that stands still until the code yields. A wait jumps straight to
+// the next scripted input or to its deadline, so a whole game takes
+// milliseconds of real time and always runs the same way.
+class VirtualClock : public Clock {
+public:
+    std::int32_t tickCount() override { return now; }
+    void doEvents() override;
+    void waitForEvents(std::int32_t deadline) override;
+
+    // Runs action once the clock reaches time (actions due together run in the order given).
+    void at(std::int32_t time, std::function<void()> action);
+    void after(std::int32_t delay, std::function<void()> action) { at(now + delay, std::move(action)); }
+
+    std::int32_t now = 0;
+    int yields = 0;
+    int waits = 0;
+    // A game that runs past this virtual time is taken to be stuck.
+    std::int32_t limit = 24 * 60 * 60 * 1000;
+
+private:
+    bool runDue();
+
+    std::multimap<std::int32_t, std::function<void()>> script;
+};
