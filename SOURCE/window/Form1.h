@@ -90,6 +90,8 @@ public:
 
     // ---- Procedures ----
     void NewGameReset();
+    void PlayCue(Integer cue);
+    void InsertTopPlayer();
 
 private:
     void BuildControls();
