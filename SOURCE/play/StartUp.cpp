@@ -52,8 +52,13 @@ void Form1::NewGameReset()
 
 void Form1::Command1_Click()
 {
+    // "New game" shows the button again while the stopped game may still be
+    // unwinding inside a pause; a second game loop must not start inside it.
+    if (gameLoopRunning) return;
     Command1->setVisible(false);
     o11->setEnabled(false);
     ime->setEnabled(false);
     o22->setEnabled(false);
+    MakeNextPiece();
+    RunGame();
 }

@@ -87,16 +87,42 @@ public:
     // ---- Event handlers ----
     void Form_Load();
     void Command1_Click();
+    void Picture1_MouseDown(int Button, int Shift, double X, double Y);
 
     // ---- Procedures ----
     void NewGameReset();
+    void MakeNextPiece();
+    void RunGame();
+    void SpawnPiece();
+    bool FallStep();
+    void LandPiece();
+    void CheckGameOver();
+    void ApplySpecial();
+    void SettleBoard();
+    void MatchScan();
+    void ClearMarked();
+    void MarkCollapse();
+    void AnimateCollapse();
+    void CollapseColumns();
+    void DrawCell(Integer code, int x, int y);
+    void RedrawBoard();
+    void PlaceSprites();
+    void DrawPreview();
     void PlayCue(Integer cue);
     void InsertTopPlayer();
+
+    // True while RunGame is on the stack, also while a stopped game unwinds.
+    bool gameLoopRunning = false;
 
 private:
     void BuildControls();
     void BuildMenus();
     void BuildColorMask();
+    void ClearMarks();
+    // Yields at least once, then until the tick reaches waitStart + length or
+    // stopWaiting() holds; sleeps in the event loop while nothing is pending.
+    template <typename StopRule>
+    void YieldingPause(std::int32_t length, StopRule stopWaiting);
 
     Platform platform;
 };
