@@ -22,6 +22,7 @@ bool VirtualClock::runDue()
 void VirtualClock::doEvents()
 {
     ++yields;
+    if (onYield) onYield(now);
     runDue();
 }
 
@@ -29,6 +30,7 @@ void VirtualClock::waitForEvents(std::int32_t deadline)
 {
     ++yields;
     ++waits;
+    if (onYield) onYield(deadline);
     if (runDue() || tickReached(now, deadline)) return;
     if (!script.empty() && script.begin()->first < deadline) {
         now = script.begin()->first;

@@ -18,6 +18,10 @@ public:
     void at(std::int32_t time, std::function<void()> action);
     void after(std::int32_t delay, std::function<void()> action) { at(now + delay, std::move(action)); }
 
+    // Called at every yield, before scripted input runs; deadline is the
+    // wait's end, or the current time for a plain yield.
+    std::function<void(std::int32_t deadline)> onYield;
+
     std::int32_t now = 0;
     int yields = 0;
     int waits = 0;
