@@ -279,11 +279,18 @@ private slots:
         TestForm t;
         Form1& f = *t.form;
         f.Form_Load();
+        bool checked = false;
+        t.clock->at(10, [&] {
+            QVERIFY(!f.Command1->Visible());
+            QVERIFY(!f.o11->Enabled());
+            QVERIFY(!f.ime->isEnabled());
+            QVERIFY(!f.o22->Enabled());
+            QVERIFY(f.Dio(0)->Visible());
+            checked = true;
+            f.stopGame = true;
+        });
         f.Command1_Click();
-        QVERIFY(!f.Command1->Visible());
-        QVERIFY(!f.o11->Enabled());
-        QVERIFY(!f.ime->isEnabled());
-        QVERIFY(!f.o22->Enabled());
+        QVERIFY(checked);
     }
 };
 

@@ -88,6 +88,10 @@ public:
     void Form_Load();
     void Command1_Click();
     void Picture1_MouseDown(int Button, int Shift, double X, double Y);
+    void o12_Click();
+    void o21_Click();
+    void o221_Click(Integer Index);
+    void Form_QueryUnload(Integer& Cancel, Integer UnloadMode);
 
     // ---- Procedures ----
     void NewGameReset();
@@ -113,6 +117,9 @@ public:
 
     // True while RunGame is on the stack, also while a stopped game unwinds.
     bool gameLoopRunning = false;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void BuildControls();
