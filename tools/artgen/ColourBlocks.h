@@ -1,0 +1,10 @@
+#pragma once
+
+#include "LetterBlock.h"
+
+// The six colours of the letter blocks, shared by the cells and the title.
+QColor blockColour(int colour);
+
+// Where a block sits in a 32 x 32 cell: two pixels clear of every edge. Its
+// edges lie on half pixels, so a one-pixel outline covers whole pixels.
+inline const Cube kCellCube{{2.5, 10.5}, 19.0, 8.0};
