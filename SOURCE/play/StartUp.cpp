@@ -11,6 +11,7 @@
 
 void Form1::Form_Load()
 {
+    LoadTopPlayers();
     startLevel = 1;
     BuildColorMask();
     platform.random->randomize();

@@ -113,6 +113,8 @@ public:
     void PlaceSprites();
     void DrawPreview();
     void PlayCue(Integer cue);
+    void LoadTopPlayers();
+    void SaveTopPlayers();
     void InsertTopPlayer();
 
     // True while RunGame is on the stack, also while a stopped game unwinds.

@@ -2,6 +2,7 @@
 // menu tree. Positions are the layout's twips figures.
 #include "window/Form1.h"
 
+#include "scores/NameValidator.h"
 #include "window/Pictures.h"
 #include "window/forms/CommandButton.h"
 #include "window/forms/Frame.h"
@@ -153,6 +154,7 @@ void Form1::BuildControls()
 
     Frame4 = frame(clientArea, QStringLiteral("Your name"), twipsRect(3912, 4137, 2703, 672));
     ime = new TextBox(Frame4, QStringLiteral("Player"), kNameLength);
+    ime->setValidator(new NameValidator(ime));
     ime->setFont(comicSans(9, true));
     ime->setGeometry(twipsRect(1200, 240, 1335, 285));
 

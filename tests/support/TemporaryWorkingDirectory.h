@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+
+// Makes a fresh, empty directory the current one for as long as it lives,
+// so the files the window writes there (the top-players table) never leak
+// from one test into another.
+class TemporaryWorkingDirectory {
+public:
+    TemporaryWorkingDirectory();
+    ~TemporaryWorkingDirectory();
+    TemporaryWorkingDirectory(const TemporaryWorkingDirectory&) = delete;
+    TemporaryWorkingDirectory& operator=(const TemporaryWorkingDirectory&) = delete;
+
+    QString path() const { return directory.path(); }
+    QString filePath(const QString& name) const { return directory.filePath(name); }
+
+private:
+    QTemporaryDir directory;
+    QString previous;
+};
