@@ -1,0 +1,235 @@
+// The top-players table in the window: loaded at start-up (or created),
+// placed after a game over, saved every time, never after a stopped game,
+// and start-up going on whatever the file holds.
+#include "support/GameScript.h"
+#include "support/TestForm.h"
+
+#include "window/forms/Label.h"
+#include "window/forms/MenuItem.h"
+#include "window/forms/TextBox.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+namespace {
+
+const QByteArray kDefaultFile = QByteArray("Mirako\r\n0$\r\n").repeated(5);
+
+QByteArray fileBytes(const TestForm& t)
+{
+    QFile file(t.directory.filePath(QStringLiteral("Vorn.nrz")));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void putFile(const TestForm& t, const QByteArray& bytes)
+{
+    QFile file(t.directory.filePath(QStringLiteral("Vorn.nrz")));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) qFatal("cannot write the table");
+}
+
+QByteArray tableFile(const QStringList& lines)
+{
+    QByteArray bytes;
+    for (const QString& line : lines) bytes += line.toUtf8() + "\r\n";
+    return bytes;
+}
+
+QStringList captions(const Form1& f)
+{
+    QStringList lines;
+    for (int i = 0; i <= 4; ++i) lines << f.topime(i)->Caption() << f.topcash(i)->Caption();
+    return lines;
+}
+
+void playToGameOver(TestForm& t)
+{
+    for (int n = 0; n < 20; ++n) t.random->play(drawsFor({static_cast<Integer>(n % 2 + 1)}));
+    t.form->Command1_Click();
+    QVERIFY(t.form->gameOver);
+}
+
+} // namespace
+
+class TestTopPlayers : public QObject {
+    Q_OBJECT
+
+private slots:
+    void firstStartCreatesTheDefaultTable()
+    {
+        TestForm t;
+        t.form->Form_Load();
+        QCOMPARE(fileBytes(t), kDefaultFile);
+        QStringList defaults;
+        for (int i = 0; i <= 4; ++i) defaults << "Mirako" << "0$";
+        QCOMPARE(captions(*t.form), defaults);
+    }
+
+    void loadsTheFileAsItStands()
+    {
+        TestForm t;
+        const QStringList table{"Ann", "300$", "Bo", "10$", "Cy", "200$", "Di", "5$", "Ed", "x"};
+        putFile(t, tableFile(table));
+        t.form->Form_Load();
+        QCOMPARE(captions(*t.form), table);
+        // Loading writes nothing.
+        QCOMPARE(fileBytes(t), tableFile(table));
+    }
+
+    void placing_data()
+    {
+        QTest::addColumn<QStringList>("table");
+        QTest::addColumn<qint64>("cash");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("after");
+        const QStringList ranked{"A", "100$", "B", "80$", "C", "50$", "D", "30$", "E", "10$"};
+        QTest::newRow("0 on the default table goes first")
+            << QStringList{"Mirako", "0$", "Mirako", "0$", "Mirako", "0$", "Mirako", "0$", "Mirako", "0$"}
+            << qint64(0) << "Player"
+            << QStringList{"Player", "0$", "Mirako", "0$", "Mirako", "0$", "Mirako", "0$", "Mirako", "0$"};
+        QTest::newRow("a tie with rank 3 goes above it") << ranked << qint64(50) << "New"
+            << QStringList{"A", "100$", "B", "80$", "New", "50$", "C", "50$", "D", "30$"};
+        QTest::newRow("best of all") << ranked << qint64(1000) << "Top"
+            << QStringList{"Top", "1000$", "A", "100$", "B", "80$", "C", "50$", "D", "30$"};
+        QTest::newRow("last place") << ranked << qint64(10) << "Low"
+            << QStringList{"A", "100$", "B", "80$", "C", "50$", "D", "30$", "Low", "10$"};
+        QTest::newRow("below all five leaves the table") << ranked << qint64(9) << "Out" << ranked;
+        QTest::newRow("an empty name") << ranked << qint64(60) << ""
+            << QStringList{"A", "100$", "B", "80$", "", "60$", "C", "50$", "D", "30$"};
+        QTest::newRow("120$ reads as 120")
+            << QStringList{"A", "120$", "B", "0$", "C", "0$", "D", "0$", "E", "0$"} << qint64(120) << "Same"
+            << QStringList{"Same", "120$", "A", "120$", "B", "0$", "C", "0$", "D", "0$"};
+        QTest::newRow("a table out of order stays out of order")
+            << QStringList{"A", "10$", "B", "100$", "C", "50$", "D", "30$", "E", "1$"} << qint64(20) << "P"
+            << QStringList{"P", "20$", "A", "10$", "B", "100$", "C", "50$", "D", "30$"};
+        QTest::newRow("awkward cash texts")
+            << QStringList{"A", " 1 2 0$", "B", "1e2$", "C", "12.5x", "D", "$5", "E", ""} << qint64(12) << "P"
+            << QStringList{"A", " 1 2 0$", "B", "1e2$", "C", "12.5x", "P", "12$", "D", "$5"};
+        QTest::newRow("a negative cash text") << QStringList{"A", "-5$", "B", "", "C", "", "D", "", "E", ""}
+            << qint64(0) << "P" << QStringList{"P", "0$", "A", "-5$", "B", "", "C", "", "D", ""};
+    }
+
+    void placing()
+    {
+        QFETCH(QStringList, table);
+        QFETCH(qint64, cash);
+        QFETCH(QString, name);
+        QFETCH(QStringList, after);
+        TestForm t;
+        Form1& f = *t.form;
+        putFile(t, QByteArray("stale"));
+        for (int i = 0; i <= 4; ++i) {
+            f.topime(i)->setCaption(table[2 * i]);
+            f.topcash(i)->setCaption(table[2 * i + 1]);
+        }
+        f.cash = cash;
+        f.lova->setCaption(QString::number(cash) + QLatin1Char('$'));
+        f.ime->setText(name);
+        f.InsertTopPlayer();
+        QCOMPARE(captions(f), after);
+        // The file is rewritten every time, also when nothing changed.
+        QCOMPARE(fileBytes(t), tableFile(after));
+    }
+
+    void aGameOverEntersTheResultOnce()
+    {
+        TestForm t;
+        Form1& f = *t.form;
+        f.Form_Load();
+        f.ime->setText(QStringLiteral("Čeněk"));
+        playToGameOver(t);
+        QStringList expected{"Čeněk", "0$"};
+        for (int i = 0; i < 4; ++i) expected << "Mirako" << "0$";
+        QCOMPARE(captions(f), expected);
+        QCOMPARE(fileBytes(t), QByteArray("\xC8" "en\xEC" "k\r\n0$\r\n") + QByteArray("Mirako\r\n0$\r\n").repeated(4));
+    }
+
+    void aStoppedGameIsNotEntered_data()
+    {
+        QTest::addColumn<bool>("byClose");
+        QTest::newRow("New game") << false;
+        QTest::newRow("a close request") << true;
+    }
+
+    void aStoppedGameIsNotEntered()
+    {
+        QFETCH(bool, byClose);
+        TestForm t;
+        Form1& f = *t.form;
+        f.Form_Load();
+        // A full column 4: the piece dropped after the stop would reach row 3.
+        setColumns(f, {"", "", "", "1212121212"});
+        t.random->play(drawsFor({3, 4, 5}));
+        t.clock->at(50, [&f, byClose] {
+            if (byClose)
+                f.close();
+            else
+                f.o12->action()->trigger();
+        });
+        f.Command1_Click();
+        QVERIFY(!f.gameOver);
+        QCOMPARE(fileBytes(t), kDefaultFile);
+        QCOMPARE(f.topime(0)->Caption(), QStringLiteral("Mirako"));
+        QVERIFY(!f.o11->Enabled());
+    }
+
+    void startUpGoesOnWhateverTheFileHolds_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("labels");
+        QTest::newRow("fewer than ten lines: the rest empty") << QByteArray("Ann\r\n7$\r\nBo\r\n")
+            << QStringList{"Ann", "7$", "Bo", "", "", "", "", "", "", ""};
+        QTest::newRow("more than ten lines")
+            << tableFile({"a", "1", "b", "2", "c", "3", "d", "4", "e", "5", "f", "6"})
+            << QStringList{"a", "1", "b", "2", "c", "3", "d", "4", "e", "5"};
+        QTest::newRow("an empty file") << QByteArray() << QStringList(10, QString());
+        QTest::newRow("a 10 MB line") << QByteArray(10 << 20, 'z') + "\r\n5$\r\n"
+            << QStringList{QString(1024, QLatin1Char('z')), "5$", "", "", "", "", "", "", "", ""};
+        QTest::newRow("markup stays text") << QByteArray("<b>bold</b>\r\n1$\r\n")
+            << QStringList{"<b>bold</b>", "1$", "", "", "", "", "", "", "", ""};
+    }
+
+    void startUpGoesOnWhateverTheFileHolds()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, labels);
+        TestForm t;
+        putFile(t, bytes);
+        t.form->Form_Load();
+        QCOMPARE(captions(*t.form), labels);
+        QCOMPARE(t.form->lev->Caption(), QStringLiteral("1"));
+        QCOMPARE(t.form->topime(0)->textFormat(), Qt::PlainText);
+        // No message reaches the player.
+        for (QWidget* window : QApplication::topLevelWidgets()) QVERIFY(!qobject_cast<QDialog*>(window));
+    }
+
+    void aDirectoryInTheFilesPlace()
+    {
+        TestForm t;
+        QVERIFY(QDir(t.directory.path()).mkdir(QStringLiteral("Vorn.nrz")));
+        Form1& f = *t.form;
+        f.Form_Load();
+        QCOMPARE(captions(f), QStringList(10, QString()));
+        // Saving fails without a word, and the table in the window still changes.
+        playToGameOver(t);
+        QCOMPARE(f.topime(0)->Caption(), QStringLiteral("Player"));
+        QVERIFY(QFileInfo(t.directory.filePath(QStringLiteral("Vorn.nrz"))).isDir());
+    }
+
+    void theNameBoxRefusesWhatTheFileCannotHold()
+    {
+        TestForm t;
+        Form1& f = *t.form;
+        f.Form_Load();
+        f.ime->clear();
+        // Typed one character at a time, as the keyboard delivers them.
+        for (const QChar c : QString::fromUtf16(u"Ž\u03A9a\u65E5b")) f.ime->insert(QString(c));
+        QCOMPARE(f.ime->Text(), QStringLiteral("Žab"));
+    }
+};
+
+QTEST_MAIN(TestTopPlayers)
+#include "test_top_players.moc"
