@@ -1,14 +1,15 @@
 #include "scores/NameValidator.h"
 
-#include <QStringEncoder>
+#include "scores/Windows1250.h"
 
-QValidator::State NameValidator::validate(QString& input, int& position) const
+#include <algorithm>
+
+NameValidator::NameValidator(QObject* parent) : QValidator(parent) {}
+
+QValidator::State NameValidator::validate(QString& input, int& /*position*/) const
 {
-    Q_UNUSED(position);
-    for (const QChar c : input)
-        if (!c.isPrint()) return Invalid;
-    QStringEncoder encode("windows-1250");
-    const QByteArray encoded = encode(input);
-    Q_UNUSED(encoded);
-    return encode.hasError() ? Invalid : Acceptable;
+    const bool hasControl = std::any_of(input.cbegin(), input.cend(), [](QChar c) {
+        return c.category() == QChar::Other_Control;
+    });
+    return !hasControl && fitsWindows1250(input) ? Acceptable : Invalid;
 }

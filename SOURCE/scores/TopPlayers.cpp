@@ -10,15 +10,14 @@
 
 namespace {
 
-const QString kTopPlayersFile = QStringLiteral("Vorn.nrz");
 constexpr int kRanks = 5;
 
 } // namespace
 
 void Form1::LoadTopPlayers()
 {
-    const TopPlayersFile::Contents file = TopPlayersFile::read(kTopPlayersFile);
-    if (file.found == TopPlayersFile::Found::None) {
+    const TopPlayersFileLines file = readTopPlayersFile(kTopPlayersFileName);
+    if (file.state == TopPlayersFileState::Missing) {
         SaveTopPlayers();
         return;
     }
@@ -33,7 +32,7 @@ void Form1::SaveTopPlayers()
 {
     QStringList lines;
     for (int i = 0; i < kRanks; ++i) lines << topime(i)->Caption() << topcash(i)->Caption();
-    TopPlayersFile::write(kTopPlayersFile, lines);
+    writeTopPlayersFile(kTopPlayersFileName, lines);
 }
 
 void Form1::InsertTopPlayer()
