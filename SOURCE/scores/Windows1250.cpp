@@ -1,0 +1,57 @@
+#include "scores/Windows1250.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace {
+
+constexpr char kCodePageName[] = "windows-1250";
+constexpr auto kConverterFlags = QStringConverter::Flag::Stateless;
+
+// Encodes without substituting: the caller checks the result by decoding it.
+QByteArray encodeAsIs(QStringView text)
+{
+    QStringEncoder encoder(kCodePageName, kConverterFlags);
+    return encoder.encode(text);
+}
+
+// The code point starting at index: one UTF-16 unit, or two for a surrogate pair.
+QStringView codePointAt(QStringView text, qsizetype index)
+{
+    const bool pair = index + 1 < text.size() && text[index].isHighSurrogate()
+                      && text[index + 1].isLowSurrogate();
+    return text.mid(index, pair ? 2 : 1);
+}
+
+}  // namespace
+
+QString decodeWindows1250(QByteArrayView bytes)
+{
+    QStringDecoder decoder(kCodePageName, kConverterFlags);
+    return decoder.decode(bytes);
+}
+
+bool fitsWindows1250(QStringView text)
+{
+    return decodeWindows1250(encodeAsIs(text)) == text;
+}
+
+QByteArray encodeWindows1250(QStringView text)
+{
+    const QByteArray whole = encodeAsIs(text);
+    if (decodeWindows1250(whole) == text) return whole;
+
+    // Something does not fit: go character by character to mark just those.
+    QByteArray bytes;
+    for (qsizetype index = 0; index < text.size();) {
+        const QStringView character = codePointAt(text, index);
+        const QByteArray encoded = encodeAsIs(character);
+        if (decodeWindows1250(encoded) == character) {
+            bytes += encoded;
+        } else {
+            bytes += kUnfitWindows1250Character;
+        }
+        index += character.size();
+    }
+    return bytes;
+}
