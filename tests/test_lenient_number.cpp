@@ -11,6 +11,7 @@ namespace {
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 constexpr qsizetype kHugeDigitCount = 1024;
 constexpr qsizetype kHugeExponentDigitCount = 100'000;
+constexpr qsizetype kFittingDigitCount = 300;
 
 }  // namespace
 
@@ -89,7 +90,7 @@ private slots:
     {
         // 1,024 nines are about 1e1024, beyond a double: infinity. 300 nines fit.
         QCOMPARE(readLenientNumber(QString(kHugeDigitCount, u'9')), kInfinity);
-        const double fitting = readLenientNumber(QString(300, u'9'));
+        const double fitting = readLenientNumber(QString(kFittingDigitCount, u'9'));
         QVERIFY2(std::isfinite(fitting), qPrintable(QString::number(fitting)));
         QCOMPARE(fitting, 1e300);
     }

@@ -10,6 +10,7 @@ namespace {
 // Beyond this the exponent only decides between infinity and zero; capping it
 // keeps an exponent of a million digits from overflowing.
 constexpr std::int64_t kExponentCap = 1'000'000;
+constexpr std::int64_t kDecimalBase = 10;
 
 bool isIgnoredBlank(QChar c)
 {
@@ -62,7 +63,7 @@ std::int64_t readExponent(BlankSkippingCursor& cursor)
     if (!negative) cursor.take(u'+');
     std::int64_t exponent = 0;
     while (isDigit(cursor.peek())) {
-        if (exponent < kExponentCap) exponent = exponent * 10 + (cursor.peek().unicode() - u'0');
+        if (exponent < kExponentCap) exponent = exponent * kDecimalBase + (cursor.peek().unicode() - u'0');
         cursor.advance();
     }
     return negative ? -exponent : exponent;
