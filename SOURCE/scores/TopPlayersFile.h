@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The file of the top-players table: ten lines, the name and the cash text of
+// rank 1, then of rank 2 and so on, each line ending with CR LF, in the
+// Windows-1250 code page. It lives in the current directory.
+inline const QString kTopPlayersFileName = QStringLiteral("Vorn.nrz");
+constexpr qsizetype kTopPlayersLineCount = 10;
+// Far more than a name of 8 characters or any cash text needs; the rest of a
+// longer line is skipped, so a hostile file cannot exhaust memory.
+constexpr qsizetype kMaxTopPlayersLineBytes = 1024;
+
+enum class TopPlayersFileState {
+    Read,        // the file was opened and read; lines holds what it had
+    Missing,     // nothing by that name: the caller may create the file
+    CannotOpen,  // something by that name that is not a readable regular file
+};
+
+struct TopPlayersFileLines {
+    TopPlayersFileState state = TopPlayersFileState::Missing;
+    QStringList lines;  // at most kTopPlayersLineCount, empty unless Read
+};
+
+// Reads the first ten lines at most; a shorter file gives fewer lines. Line
+// ends may be CR LF or LF alone, and the last line may lack one. Each line
+// keeps at most kMaxTopPlayersLineBytes bytes. A directory, FIFO, device or
+// socket by that name, or a dangling link, is CannotOpen and is never opened
+// in a way that could block.
+TopPlayersFileLines readTopPlayersFile(const QString& path);
+
+// Replaces the file with the ten lines in one step: the new table is written
+// to a temporary file beside it and renamed over the old one, so the file is
+// always the whole old table or the whole new one. Returns false, leaving the
+// old file as it was, when anything fails or tenLines does not hold ten lines.
+// Characters outside Windows-1250, and line feeds (which would split a line),
+// are written as '?'.
+bool writeTopPlayersFile(const QString& path, const QStringList& tenLines);
