@@ -2,6 +2,7 @@
 // during the settling, and the guard against a second game loop.
 #include "support/GameRecorder.h"
 #include "support/GameScript.h"
+#include "support/Scenarios.h"
 
 #include "window/forms/CommandButton.h"
 #include "window/forms/Label.h"
@@ -16,19 +17,7 @@ namespace {
 constexpr std::int32_t kFirstPassPauseMs = 250;
 constexpr std::int32_t kFramePauseMs = 14;
 
-void playAlternating(ScriptedRandom& random, int pieces)
-{
-    for (int n = 0; n < pieces; ++n) random.play(drawsFor({static_cast<Integer>(n % 2 + 1)}));
-}
 
-void expectReady(const Form1& f)
-{
-    QVERIFY(f.Command1->Visible());
-    QVERIFY(f.ime->isEnabled());
-    QVERIFY(f.o22->Enabled());
-    QCOMPARE(f.lova->Caption(), QStringLiteral("0$"));
-    QCOMPARE(columnsOf(f), QStringList(7, QString()));
-}
 
 } // namespace
 

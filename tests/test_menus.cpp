@@ -3,6 +3,7 @@
 // is still unwinding.
 #include "support/GameRecorder.h"
 #include "support/GameScript.h"
+#include "support/Scenarios.h"
 
 #include "window/forms/CommandButton.h"
 #include "window/forms/Label.h"
@@ -18,21 +19,7 @@ namespace {
 constexpr std::int32_t kFirstPassPauseMs = 250;
 constexpr std::int32_t kFramePauseMs = 14;
 
-void playAlternating(ScriptedRandom& random, int pieces)
-{
-    for (int n = 0; n < pieces; ++n) random.play(drawsFor({static_cast<Integer>(n % 2 + 1)}));
-}
 
-void expectReady(const Form1& f)
-{
-    QVERIFY(f.Command1->Visible());
-    QVERIFY(f.ime->isEnabled());
-    QVERIFY(f.o22->Enabled());
-    QCOMPARE(f.lova->Caption(), QStringLiteral("0$"));
-    QCOMPARE(f.cash, 0);
-    QCOMPARE(columnsOf(f), QStringList(7, QString()));
-    for (int i = 0; i <= 2; ++i) QVERIFY(!f.Dio(i)->Visible());
-}
 
 struct ShownForm : TestForm {
     ShownForm()
@@ -43,12 +30,6 @@ struct ShownForm : TestForm {
     }
 };
 
-void playToGameOver(TestForm& t)
-{
-    playAlternating(*t.random, 20);
-    t.form->Command1_Click();
-    QVERIFY(t.form->gameOver);
-}
 
 } // namespace
 

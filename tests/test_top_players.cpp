@@ -2,6 +2,7 @@
 // placed after a game over, saved every time, never after a stopped game,
 // and start-up going on whatever the file holds.
 #include "support/GameScript.h"
+#include "support/Scenarios.h"
 #include "support/TestForm.h"
 
 #include "window/forms/Label.h"
@@ -45,12 +46,6 @@ QStringList captions(const Form1& f)
     return lines;
 }
 
-void playToGameOver(TestForm& t)
-{
-    for (int n = 0; n < 20; ++n) t.random->play(drawsFor({static_cast<Integer>(n % 2 + 1)}));
-    t.form->Command1_Click();
-    QVERIFY(t.form->gameOver);
-}
 
 } // namespace
 
