@@ -10,6 +10,7 @@
 #include <cstdint>
 
 class CommandButton;
+class EmbedSound;
 class Frame;
 class Label;
 class MenuItem;
@@ -56,6 +57,7 @@ public:
     MenuItem* o21 = nullptr;  // "Hide next"
     MenuItem* o22 = nullptr;  // "Starting level"
     ControlArray<MenuItem, 0, 9> o221;  // "Level 1" .. "Level 10"
+    ControlArray<EmbedSound, 1, 6> EmbedSound1;  // the six sound cues, never shown
 
     // ---- Game state ----
     CellGrid board;

@@ -3,6 +3,8 @@
 #include "window/Form1.h"
 
 #include "scores/NameValidator.h"
+#include "sound/EmbedSound.h"
+#include "window/Form1Description.h"
 #include "window/Pictures.h"
 #include "window/forms/CommandButton.h"
 #include "window/forms/Frame.h"
@@ -87,6 +89,11 @@ Label* label(QWidget* container, const QString& caption, const QFont& font, Qt::
     return text;
 }
 
+// The sound holders stand in a row in the lower middle of the board.
+constexpr int kSoundHoldersLeft = 240;  // twips
+constexpr int kSoundHoldersTop = 5280;
+constexpr int kSoundHolderSpacing = 480;
+
 } // namespace
 
 void Form1::BuildControls()
@@ -120,6 +127,15 @@ void Form1::BuildControls()
         sprite->setPicture(Pictures::cellPicture(0));
         sprite->hide();
         Dio(i) = sprite;
+    }
+
+    // Each sound holder restores its cue from the window's saved description.
+    const FormDescription saved = Form1Description::load();
+    for (int i = EmbedSound1.kFirst; i <= EmbedSound1.kLast; ++i) {
+        auto* holder = new EmbedSound(Picture1->client(), AmbientProperties{}, platform.clock, platform.sound);
+        holder->move(twipsToPixels(kSoundHoldersLeft + (i - 1) * kSoundHolderSpacing), twipsToPixels(kSoundHoldersTop));
+        holder->Load(saved.properties(Form1Description::kSoundHolders, static_cast<std::int16_t>(i)));
+        EmbedSound1(i) = holder;
     }
 
     Picture3 = plainStrip(clientArea, kDarkRed, twipsRect(3405, 0, 135, 2001));

@@ -2,14 +2,18 @@
 
 #include "window/Clock.h"
 #include "window/RandomSource.h"
+#include "window/SoundOutput.h"
 
 #include <memory>
 
 // The platform services the window is given: production plugs in Qt's,
-// tests plug in a virtual clock and a scripted random source.
+// tests plug in a virtual clock, a scripted random source and a recording
+// sound output.
 struct Platform {
-    std::unique_ptr<Clock> clock;
+    // Shared with the sound holders, which Qt destroys after the window's own members.
+    std::shared_ptr<Clock> clock;
     std::unique_ptr<RandomSource> random;
+    std::shared_ptr<SoundOutput> sound;
 };
 
 Platform makeQtPlatform();

@@ -1,0 +1,58 @@
+#include "sound/SinkPlayer.h"
+
+#include "sound/PcmReader.h"
+
+#include <QAudioDevice>
+#include <QMediaDevices>
+
+#include <bit>
+
+// The images' 16-bit samples are little-endian and go to the sink as they are.
+static_assert(std::endian::native == std::endian::little);
+
+namespace {
+
+// The sink reports that all data was handed over while its buffer still
+// plays; its free space shows when the buffer has run empty.
+constexpr int kPlayedOutCheckMs = 5;
+
+} // namespace
+
+void SinkPlayer::begin(const QAudioFormat& format, const std::shared_ptr<PlaybackSource>& source)
+{
+    end();
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull()) {
+        source->markPlayedOut();
+        return;
+    }
+    sink.reset(new QAudioSink(device, format));
+    QAudioSink* audio = sink.get();
+    auto* reader = new PcmReader(source, audio);
+    reader->open(QIODevice::ReadOnly);
+    auto* check = new QTimer(audio);
+    playedOutCheck = check;
+    check->setInterval(kPlayedOutCheckMs);
+    QObject::connect(check, &QTimer::timeout, audio, [audio, check, source] {
+        if (audio->bytesFree() < audio->bufferSize()) return;
+        check->stop();
+        source->markPlayedOut();
+    });
+    QObject::connect(audio, &QAudioSink::stateChanged, audio, [audio, reader, check, source](QAudio::State state) {
+        if (state == QAudio::IdleState && reader->atEnd()) check->start();
+        if (state == QAudio::StoppedState && audio->error() != QAudio::NoError) source->markPlayedOut();
+    });
+    audio->start(reader);
+    // A sink that could not open stops at once, before anybody listens.
+    if (audio->state() == QAudio::StoppedState) source->markPlayedOut();
+}
+
+void SinkPlayer::end()
+{
+    if (!sink) return;
+    if (playedOutCheck) playedOutCheck->stop();
+    // Nothing more is heard from a sink that is going away.
+    sink->disconnect();
+    sink->stop();
+    sink.reset();
+}

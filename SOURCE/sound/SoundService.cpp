@@ -1,0 +1,58 @@
+#include "sound/SoundService.h"
+
+#include "sound/QtSoundBackend.h"
+#include "sound/SteadyPlaybackTimer.h"
+
+namespace {
+
+// A looping sound has no end of its own.
+constexpr auto kForever = std::chrono::microseconds::max();
+// How long a synchronous sound may wait past its duration for the device to catch up.
+constexpr std::chrono::microseconds kDeviceLagLimit = std::chrono::milliseconds(250);
+
+} // namespace
+
+SoundService::SoundService(std::unique_ptr<SoundBackend> soundBackend, std::unique_ptr<PlaybackTimer> playbackTimer)
+    : backend(std::move(soundBackend)), timer(std::move(playbackTimer))
+{
+}
+
+SoundService::~SoundService() { stop(); }
+
+bool SoundService::playing() { return soundEnd && timer->now() < *soundEnd; }
+
+void SoundService::play(std::span<const std::byte> image, SoundFlags flags)
+{
+    if ((flags & Snd::kNoStop) && playing()) return;
+    stop();
+    const std::optional<PcmSound> sound = parseWavImage(image);
+    if (!sound) return;
+    const bool async = (flags & Snd::kAsync) != 0;
+    const bool loop = async && (flags & Snd::kLoop) != 0;
+    const std::chrono::microseconds start = timer->now();
+    backend->start(*sound, loop);
+    soundEnd = loop ? kForever : start + sound->duration();
+    if (async) return;
+    timer->sleepUntil(*soundEnd);
+    backend->drain(kDeviceLagLimit);
+    stop();
+}
+
+void SoundService::stop()
+{
+    if (!soundEnd) return;
+    backend->stop();
+    soundEnd.reset();
+}
+
+std::shared_ptr<SoundService> SoundService::shared()
+{
+    // Only the window's thread asks, so no lock is needed.
+    static std::weak_ptr<SoundService> instance;
+    std::shared_ptr<SoundService> service = instance.lock();
+    if (!service) {
+        service = std::make_shared<SoundService>(std::make_unique<QtSoundBackend>(), std::make_unique<SteadyPlaybackTimer>());
+        instance = service;
+    }
+    return service;
+}

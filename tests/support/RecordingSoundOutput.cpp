@@ -1,0 +1,27 @@
+#include "support/RecordingSoundOutput.h"
+
+#include "support/VirtualPlaybackTimer.h"
+
+RecordingSoundOutput::RecordingSoundOutput(std::shared_ptr<VirtualClock> virtualClock)
+    : RecordingSoundOutput(virtualClock, std::make_unique<RecordingBackend>(virtualClock))
+{
+}
+
+RecordingSoundOutput::RecordingSoundOutput(std::shared_ptr<VirtualClock> virtualClock,
+                                           std::unique_ptr<RecordingBackend> recording)
+    : clock(std::move(virtualClock)), backend(recording.get()),
+      service(std::move(recording), std::make_unique<VirtualPlaybackTimer>(clock))
+{
+}
+
+void RecordingSoundOutput::play(std::span<const std::byte> image, SoundFlags flags)
+{
+    requests.push_back({image, flags, clock->now});
+    service.play(image, flags);
+}
+
+void RecordingSoundOutput::stop()
+{
+    ++stops;
+    service.stop();
+}

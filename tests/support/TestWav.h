@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QByteArray>
+
+#include <cstddef>
+#include <span>
+
+// Small WAV images for tests: 16-bit mono PCM of the given length, every
+// sample the same value (0 is silence).
+QByteArray testWav(int milliseconds, int sampleRate = 8000, qint16 value = 0);
+
+// The bytes of an image, in place.
+std::span<const std::byte> bytesOf(const QByteArray& image);
