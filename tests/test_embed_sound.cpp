@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include "window/Pictures.h"
+
 #include <QTest>
 
 namespace {
@@ -294,6 +296,15 @@ private slots:
         EmbedSound running(&window, AmbientProperties{}, clock, std::make_shared<RecordingSoundOutput>(clock));
         window.show();
         QVERIFY(!running.isVisible());
+    }
+
+    void theAuthorSeesTheClassPicture()
+    {
+        Holder h(false);
+        h.holder->InitNew();
+        const QImage shown = h.holder->grab(QRect(0, 0, 32, 32)).toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage picture = Pictures::soundHolderPicture(1).toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(shown, picture);
     }
 
     void embeddingReportsTheSizeInKilobytes_data()

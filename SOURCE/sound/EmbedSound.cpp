@@ -2,10 +2,13 @@
 
 #include "window/Clock.h"
 #include "window/MessageBox.h"
+#include "window/Pictures.h"
 #include "window/SoundOutput.h"
 #include "window/forms/FileAccess.h"
 #include "window/forms/FormsError.h"
 #include "window/forms/Twips.h"
+
+#include <QPainter>
 
 namespace {
 
@@ -115,6 +118,11 @@ void EmbedSound::UserControl_Resize()
 }
 
 void EmbedSound::UserControl_Terminate() { StopSound(); }
+
+void EmbedSound::paintEvent(QPaintEvent*)
+{
+    QPainter(this).drawPixmap(0, 0, Pictures::soundHolderPicture(devicePixelRatioF()));
+}
 
 void EmbedSound::UserControl_WriteProperties(PropertyBag& PropBag)
 {

@@ -39,6 +39,10 @@ public:
     // Ends whatever sound plays in the process, whichever holder started it. Always false.
     bool StopSound();
 
+protected:
+    // While the window is authored the holder shows the class's own picture.
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     void UserControl_InitProperties() override;
     void UserControl_ReadProperties(const PropertyBag& PropBag) override;
