@@ -186,6 +186,32 @@ private slots:
         QVERIFY(!f.isVisible());
     }
 
+    void aCloseDuringACueWaitsForItsEnd()
+    {
+        ShownForm t;
+        Form1& f = *t.form;
+        // A bomb lands on row 12 after 104 steps of 23 ms; its cue holds the game 1565 ms.
+        setColumns(f, {"", "", "", "2"});
+        t.random->play(drawsFor({12}));
+        playAlternating(*t.random, 5);
+        constexpr std::int32_t kLanding = 104 * 23;
+        constexpr std::int32_t kBombCue = 1565;
+        bool closed = true;
+        std::int32_t handledAt = -1;
+        t.clock->at(kLanding + 100, [&] {
+            handledAt = t.clock->now;
+            closed = f.close();
+        });
+        f.Command1_Click();
+        QCOMPARE(t.cuesPlayed().size(), std::size_t(1));
+        QCOMPARE(t.cuesPlayed().front().at, kLanding);
+        // Nothing ran while the cue played; the close came after it, was refused, and stopped the game.
+        QVERIFY2(handledAt >= kLanding + kBombCue, qPrintable(QString::number(handledAt)));
+        QVERIFY(!closed);
+        QVERIFY(f.isVisible());
+        expectReady(f);
+    }
+
     void closeWhileAStoppedGameUnwinds()
     {
         ShownForm t;
