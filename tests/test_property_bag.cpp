@@ -1,4 +1,5 @@
 // The property bag's rules and the stored form of a window's description.
+#include "support/LittleEndian.h"
 #include "window/forms/FormDescription.h"
 #include "window/forms/FormsError.h"
 #include "window/forms/PropertyBag.h"
@@ -40,16 +41,6 @@ int refusal(const QByteArray& stored)
     }
     return 0;
 }
-
-QByteArray le16(int value)
-{
-    QByteArray out(2, '\0');
-    out[0] = static_cast<char>(value & 0xFF);
-    out[1] = static_cast<char>((value >> 8) & 0xFF);
-    return out;
-}
-
-QByteArray le32(qint64 value) { return le16(static_cast<int>(value & 0xFFFF)) + le16(static_cast<int>((value >> 16) & 0xFFFF)); }
 
 QByteArray text16(const QByteArray& text) { return le16(static_cast<int>(text.size())) + text; }
 

@@ -1,4 +1,5 @@
 // The WAV parser on the six cue images and on broken ones.
+#include "support/LittleEndian.h"
 #include "sound/WavImage.h"
 
 #include <QFile>
@@ -7,16 +8,6 @@
 #include <random>
 
 namespace {
-
-QByteArray le16(int value)
-{
-    QByteArray out(2, '\0');
-    out[0] = static_cast<char>(value & 0xFF);
-    out[1] = static_cast<char>((value >> 8) & 0xFF);
-    return out;
-}
-
-QByteArray le32(qint64 value) { return le16(static_cast<int>(value & 0xFFFF)) + le16(static_cast<int>((value >> 16) & 0xFFFF)); }
 
 QByteArray chunk(const QByteArray& id, const QByteArray& body, bool pad = true)
 {
