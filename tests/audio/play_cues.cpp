@@ -3,6 +3,7 @@
 // After each cue a silent sound is started at once: had the cue still been
 // playing, it would be cut off there, and the recording would show it short.
 #include "sound/SoundService.h"
+#include "support/LittleEndian.h"
 #include "window/Form1.h"
 
 #include <QApplication>
@@ -18,13 +19,6 @@ namespace {
 constexpr std::array<qint64, 6> kCueLengthUs{230793, 497551, 1564444, 975238, 780861, 1123216};
 constexpr int kGapMs = 500;
 constexpr int kRate = 8000;
-
-QByteArray le(quint32 value, int bytes)
-{
-    QByteArray out(bytes, '\0');
-    for (int i = 0; i < bytes; ++i) out[i] = static_cast<char>((value >> (8 * i)) & 0xFF);
-    return out;
-}
 
 // Digital silence, 16-bit mono, as long as the gap between cues.
 QByteArray silence()

@@ -1,16 +1,10 @@
 #include "support/TestWav.h"
+#include "support/LittleEndian.h"
 
 namespace {
 
 constexpr int kMillisecondsPerSecond = 1000;
 constexpr int kBytesPerFrame = 2;
-
-QByteArray le(quint32 value, int bytes)
-{
-    QByteArray out(bytes, '\0');
-    for (int i = 0; i < bytes; ++i) out[i] = static_cast<char>((value >> (8 * i)) & 0xFF);
-    return out;
-}
 
 } // namespace
 

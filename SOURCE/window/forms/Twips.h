@@ -7,7 +7,7 @@
 // the twips figures and converts them once, when a control is placed.
 inline constexpr double kTwipsPerPixel = 15.0;
 
-inline int twipsToPixels(int twips) { return qRound(twips / kTwipsPerPixel); }
+inline int twipsToPixels(double twips) { return qRound(twips / kTwipsPerPixel); }
 
 inline QRect twipsRect(int left, int top, int width, int height)
 {

@@ -22,8 +22,6 @@ double himetricToTwips(const PropertyValue& extent)
     return value ? *value * kTwipsPerInch / kHimetricPerInch : 0.0;
 }
 
-int pixels(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
-
 } // namespace
 
 UserControl::UserControl(QWidget* container, AmbientProperties ambientProperties)
@@ -54,15 +52,15 @@ void UserControl::Save(PropertyBag& bag)
 
 void UserControl::Size(double width, double height)
 {
-    resize(pixels(width), pixels(height));
+    resize(twipsToPixels(width), twipsToPixels(height));
     UserControl_Resize();
 }
 
 double UserControl::Width() const { return width() * kTwipsPerPixel; }
 double UserControl::Height() const { return height() * kTwipsPerPixel; }
 
-void UserControl::setWidth(double twips) { resize(pixels(twips), height()); }
-void UserControl::setHeight(double twips) { resize(width(), pixels(twips)); }
+void UserControl::setWidth(double twips) { resize(twipsToPixels(twips), height()); }
+void UserControl::setHeight(double twips) { resize(width(), twipsToPixels(twips)); }
 
 void UserControl::MsgBox(const QString& prompt, int buttons, const QString& title)
 {
