@@ -2,16 +2,20 @@
 BUILD_DIR := build
 JOBS := $(shell nproc)
 
-.PHONY: run test deps configure build clean
+.PHONY: run test deps test-deps configure build clean
 
 run: build
 	./$(BUILD_DIR)/vorn
 
-test: build
+test: test-deps build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
+# What building and playing need; the test suite's tools come on top.
 deps:
-	tools/install-deps.sh
+	tools/install-deps.sh packages-run.txt
+
+test-deps:
+	tools/install-deps.sh packages-run.txt packages-test.txt
 
 configure: deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Redraws every picture into a fresh directory and expects exactly the files
-# of art/, byte for byte: what is committed is what the tool draws.
+# of art/. Pictures may differ by a level or two of a channel: the raster
+# engine's arithmetic varies with the processor it runs on. Any other file
+# must match byte for byte.
 set -euo pipefail
 artgen=$1
 art=$2
@@ -8,8 +10,17 @@ fresh=$(mktemp -d)
 trap 'rm -rf "$fresh"' EXIT
 
 "$artgen" "$fresh"
-if ! diff -r "$art" "$fresh"; then
-  echo "FAIL: art/ is not what artgen draws; redraw it with: cmake --build build --target art" >&2
-  exit 1
-fi
+fail() { echo "FAIL: $*; redraw art/ with: cmake --build build --target art" >&2; exit 1; }
+[ "$(cd "$art" && ls)" = "$(cd "$fresh" && ls)" ] || fail "art/ does not hold the files that artgen draws"
+for drawn in "$fresh"/*; do
+  name=$(basename "$drawn")
+  case $name in
+    *.png)
+      # Pixels whose colour differs by more than 1% (2.55 levels) in any channel.
+      differing=$(compare -metric AE -fuzz 1% "$art/$name" "$drawn" null: 2>&1) || true
+      [ "$differing" = 0 ] || fail "$name differs from what artgen draws in $differing pixels"
+      ;;
+    *) cmp -s "$art/$name" "$drawn" || fail "$name is not what artgen writes" ;;
+  esac
+done
 echo "art regenerates: $(ls "$fresh" | wc -l) files, all the same"

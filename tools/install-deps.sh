@@ -1,9 +1,15 @@
 #!/usr/bin/env bash
-# Installs the Debian packages listed in debian-packages.txt that are not installed yet.
-# Does nothing (and asks for nothing) when every package is already there.
+# Installs the Debian packages of the given lists (files beside this script,
+# one package a line) that are not installed yet. Does nothing, and asks for
+# nothing, when every package is already there.
+#   tools/install-deps.sh packages-run.txt [packages-test.txt ...]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-mapfile -t wanted < <(grep -v -E '^\s*(#|$)' "$here/debian-packages.txt")
+[ $# -gt 0 ] || { echo "usage: $0 LIST..." >&2; exit 2; }
+wanted=()
+for list in "$@"; do
+  mapfile -t -O "${#wanted[@]}" wanted < <(grep -v -E '^\s*(#|$)' "$here/$list")
+done
 
 missing=()
 for package in "${wanted[@]}"; do

@@ -5,7 +5,7 @@
 #include <QString>
 
 // Letters as outlines, taken from font files of the Debian packages in
-// tools/debian-packages.txt. Outlines rather than rendered text, so that the
+// tools/packages-run.txt. Outlines rather than rendered text, so that the
 // painter draws them like any other path at both sizes.
 enum class Typeface {
     BlockLetters,  // bold upright sans serif for the faces of the letter blocks
