@@ -17,6 +17,10 @@ inline constexpr const char* kTitle = "title";
 inline constexpr const char* kPointer = "pointer";
 inline constexpr const char* kSoundHolder = "sound-holder";
 
+// The window icon is the blue letter block, Slika(1); the program's icon on
+// the desktop is drawn from the same block.
+inline constexpr int kWindowIconCell = 1;
+
 // Every picture also comes drawn at twice the size, for displays with a
 // device pixel ratio of 2.
 inline constexpr int kDoubleScale = 2;

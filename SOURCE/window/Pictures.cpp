@@ -15,8 +15,6 @@ namespace Pictures {
 
 namespace {
 
-constexpr int kBlueBlock = 1;
-
 QPixmap load(const char* file, qreal ratio)
 {
     static const bool registered = (registerPictures(), true);
@@ -47,8 +45,8 @@ QPixmap soundHolderPicture(qreal ratio) { return load(PictureFiles::kSoundHolder
 
 QIcon windowIcon()
 {
-    QIcon icon(cellPicture(kBlueBlock, 1.0));
-    icon.addPixmap(cellPicture(kBlueBlock, PictureFiles::kDoubleScale));
+    QIcon icon(cellPicture(PictureFiles::kWindowIconCell, 1.0));
+    icon.addPixmap(cellPicture(PictureFiles::kWindowIconCell, PictureFiles::kDoubleScale));
     return icon;
 }
 

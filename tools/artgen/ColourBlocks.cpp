@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr QSize kCellSize(32, 32);
-
 struct ColourLetters {
     QColor colour;
     const char* capital;
@@ -40,11 +38,13 @@ LetterBlock lookOf(int colour)
 
 QColor blockColour(int colour) { return kBlocks.at(static_cast<std::size_t>(colour)).colour; }
 
+void paintColourBlock(QPainter& painter, int colour) { paintLetterBlock(painter, kCellCube, lookOf(colour)); }
+
 QImage drawColourBlock(int colour, int scale)
 {
-    QImage picture = newPicture(kCellSize, scale);
+    QImage picture = newPicture(kBlockCellSize, scale);
     QPainter painter;
     beginPainting(painter, picture);
-    paintLetterBlock(painter, kCellCube, lookOf(colour));
+    paintColourBlock(painter, colour);
     return picture;
 }

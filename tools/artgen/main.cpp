@@ -1,11 +1,14 @@
 // Draws every picture of the game and writes them, plain and double size, into
-// the directory given: `artgen art` redraws the committed pictures.
+// the directory given, and the program's icon for the desktop into its icons/
+// folder: `artgen art` redraws the committed pictures.
+#include "AppIcon.h"
 #include "Artwork.h"
 #include "Canvas.h"
 #include "Lettering.h"
 #include "window/PictureFiles.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -47,12 +50,36 @@ std::vector<Artwork> everyPicture()
     return pictures;
 }
 
+bool cannotWrite(const QString& path)
+{
+    std::fprintf(stderr, "artgen: cannot write %s\n", qPrintable(path));
+    return false;
+}
+
 bool write(const QDir& directory, const Artwork& artwork, int scale, const QString& suffix)
 {
     const QString path = directory.filePath(artwork.file + suffix + QString::fromLatin1(PictureFiles::kExtension));
-    if (savePicture(artwork.draw(scale), path)) return true;
-    std::fprintf(stderr, "artgen: cannot write %s\n", qPrintable(path));
-    return false;
+    return savePicture(artwork.draw(scale), path) || cannotWrite(path);
+}
+
+// The icons lie in icons/ as the hicolor theme holds them, so that they
+// install as one folder.
+QString appIconPath(const QDir& directory, const QString& sizeFolder, const char* extension)
+{
+    const QString path = directory.filePath(
+        QStringLiteral("icons/%1/apps/%2%3").arg(sizeFolder, QLatin1String(VORN_APP_ID), QLatin1String(extension)));
+    QDir().mkpath(QFileInfo(path).path());
+    return path;
+}
+
+bool writeAppIcons(const QDir& directory)
+{
+    for (const int pixels : kAppIconSizes) {
+        const QString path = appIconPath(directory, QStringLiteral("%1x%1").arg(pixels), ".png");
+        if (!savePicture(drawAppIcon(pixels), path)) return cannotWrite(path);
+    }
+    const QString path = appIconPath(directory, QStringLiteral("scalable"), ".svg");
+    return writeScalableAppIcon(path) || cannotWrite(path);
 }
 
 } // namespace
@@ -77,5 +104,5 @@ int main(int argc, char* argv[])
         if (!write(directory, artwork, kPlainScale, QString())) return 1;
         if (!write(directory, artwork, PictureFiles::kDoubleScale, doubleSuffix)) return 1;
     }
-    return 0;
+    return writeAppIcons(directory) ? 0 : 1;
 }
