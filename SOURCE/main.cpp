@@ -7,6 +7,9 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vorn"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    // Names the desktop entry, so that a Wayland compositor (and an X11 task
+    // bar) finds the program's icon and name for its window.
+    QApplication::setDesktopFileName(QStringLiteral(VORN_APP_ID));
 
     Form1 form(makeQtPlatform());
     form.Form_Load();
