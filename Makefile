@@ -25,3 +25,22 @@ build: configure
 
 clean:
 	rm -rf $(BUILD_DIR)
+
+# ---- Installing, and the Debian package ----
+PREFIX ?= /usr/local
+.PHONY: program install package package-test
+
+# Installing and packaging need the program only, not the tests.
+program: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target vorn
+
+install: program
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
+
+package: program
+	rm -f $(BUILD_DIR)/vorn_*.deb
+	cd $(BUILD_DIR) && cpack
+
+# As root: installs the package with apt-get, starts it and removes it again.
+package-test: package
+	tests/package_test.sh $(BUILD_DIR)

@@ -20,12 +20,13 @@ clear and pay cash. A joker and five special blocks change the board where
 they land, the pace rises with the cash, and the five best results are kept
 in the file Vorn.nrz of the directory the game is started from.")
 
-# The libraries come from dpkg-shlibdeps. It cannot see what the game loads
-# or looks up by name: the font that stands in for "Comic Sans MS", and Qt
-# Multimedia's package, which holds the PulseAudio output and the media
-# back-end plug-ins the sound plays through.
+# The libraries come from dpkg-shlibdeps. It cannot see what the game looks
+# up by name: the font that stands in for "Comic Sans MS". The sound needs no
+# more: Qt 6.4 plays it through the PulseAudio output inside libQt6Multimedia,
+# and its media plug-ins lie in the same package, libqt6multimedia6, which
+# dpkg-shlibdeps finds through the library.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-comic-neue, libqt6multimedia6")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-comic-neue)
 # Qt's Wayland platform plug-in, so that the game runs natively on a Wayland desktop.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 
