@@ -1,7 +1,8 @@
 // The program's icon on the desktop, as committed in art/icons/: a picture of
-// each size the icon theme is given, and a scalable drawing that shows the
-// same blue letter block as the window icon.
-#include <QFile>
+// each size the icon theme is given, each showing the scalable drawing, and
+// at 32 pixels the very icon the window shows.
+#include "window/Pictures.h"
+
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QTest>
@@ -13,7 +14,6 @@ namespace {
 
 const QString kIcons = QStringLiteral(VORN_SOURCE_DIR "/art/icons/");
 const QString kIconFile = QStringLiteral(VORN_APP_ID);
-const QString kWindowIcon = QStringLiteral(VORN_SOURCE_DIR "/art/cell02-blue.png");
 constexpr int kWindowIconSize = 32;
 // The raster engine's arithmetic varies with the processor by a level or two
 // of a channel, so the committed pictures and a fresh rendering may differ
@@ -80,7 +80,8 @@ private slots:
 
     void theDesktopIconIsTheWindowIcon()
     {
-        const QImage windowIcon = QImage(kWindowIcon).convertToFormat(QImage::Format_ARGB32);
+        const QPixmap shown = Pictures::windowIcon().pixmap(kWindowIconSize, kWindowIconSize);
+        const QImage windowIcon = shown.toImage().convertToFormat(QImage::Format_ARGB32);
         QCOMPARE(windowIcon.size(), QSize(kWindowIconSize, kWindowIconSize));
         QCOMPARE(differingShare(picture(kWindowIconSize), windowIcon), 0.0);
     }
