@@ -63,7 +63,7 @@ bool write(const QDir& directory, const Artwork& artwork, int scale, const QStri
 }
 
 // The icons lie in icons/ as the hicolor theme holds them, so that they
-// install as one folder.
+// install as one folder. Returns the icon file's path, its folder created.
 QString appIconPath(const QDir& directory, const QString& sizeFolder, const char* extension)
 {
     const QString path = directory.filePath(
