@@ -26,7 +26,7 @@ start_wayland_session
 cd "$workdir"
 "$vorn" &
 vorn_pid=$!
-wait_for_window "Vorn v2.00"
+wait_for_window "Vorn v2.00" "$vorn_pid"
 
 # A fixed size is a minimum equal to the maximum; the menu bar is the 19 rows
 # above the client area.

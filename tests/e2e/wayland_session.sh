@@ -44,9 +44,10 @@ logged_request() {
 }
 
 # Waits until the client that titled a window $1 has attached a buffer to a
-# surface, that is, has drawn the window once.
+# surface, that is, has drawn the window once, while the process $2 runs.
 wait_for_window() {
-  for _ in $(seq 300); do
+  for _ in $(seq 600); do
+    kill -0 "$2" 2>/dev/null || fail "the program ended before its window showed"
     awk -v title="set_title(\"$1\")" '
       index($0, title) { client = $4 }
       client != "" && $4 == client && /rq wl_surface@[0-9]+\.attach\(wl_buffer/ { found = 1; exit }

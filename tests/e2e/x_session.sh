@@ -1,5 +1,5 @@
 # Helpers for the end-to-end tests: a private X server with a window manager,
-# and real X input through xdotool.
+# real X input through xdotool, and screenshots compared with the pictures.
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
