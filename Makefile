@@ -28,7 +28,7 @@ clean:
 
 # ---- Installing, and the Debian package ----
 PREFIX ?= /usr/local
-.PHONY: program install package package-test
+.PHONY: program install package-deps package package-test
 
 # Installing and packaging need the program only, not the tests.
 program: configure
@@ -37,7 +37,10 @@ program: configure
 install: program
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
 
-package: program
+package-deps:
+	tools/install-deps.sh packages-run.txt packages-package.txt
+
+package: package-deps program
 	rm -f $(BUILD_DIR)/vorn_*.deb
 	cd $(BUILD_DIR) && cpack
 

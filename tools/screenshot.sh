@@ -25,16 +25,6 @@ window=$(find_window "Vorn v2.00")
 xdotool mousemove 1000 740
 [ -n "$steps" ] && source "$steps"
 
-# The window has settled once two captures in a row are the same.
-previous="$workdir/previous.png"
-import -window "$window" "$previous"
-for _ in $(seq 50); do
-  sleep 0.2
-  import -window "$window" "$output"
-  if [ "$(compare -metric AE "$previous" "$output" null: 2>&1)" = "0" ]; then
-    echo "captured $output"
-    exit 0
-  fi
-  mv "$output" "$previous"
-done
-fail "the window did not settle"
+capture_window() { import -window "$window" "$1"; }
+capture_settled capture_window "$output"
+echo "captured $output"

@@ -1,9 +1,44 @@
 # Helpers for the end-to-end tests: a private X server with a window manager,
-# and real X input through xdotool.
+# real X input through xdotool, and screenshots compared with the pictures.
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 expect_equal() { [ "$2" = "$3" ] || fail "$1: expected $2, got $3"; }
+
+# Counts the pixels of the part (size WxH) of the screenshot $shot at (x, y)
+# of the client area, whose top left corner is at ($client_left, $client_top)
+# in the screenshot, that differ from the part of $art/$picture at (px, py).
+pixels_differing() {
+  local size=$1 x=$2 y=$3 picture=$4 px=$5 py=$6
+  compare -metric AE "$shot[$size+$((client_left + x))+$((client_top + y))]" \
+          "$art/$picture[$size+$px+$py]" null: 2>&1 || true
+}
+
+# Expects that part of the screenshot to be the same as that of the picture.
+expect_same() {
+  local what=$1
+  shift
+  expect_equal "$what: pixels differing from $4" 0 "$(pixels_differing "$@")"
+}
+
+# Writes a picture to $2, made by the command "$1 FILE", once two made in a
+# row are the same.
+capture_settled() {
+  local capture=$1 output=$2 previous
+  previous=$(mktemp --suffix=.png)
+  "$capture" "$previous"
+  for _ in $(seq 50); do
+    sleep 0.2
+    "$capture" "$output"
+    if [ "$(compare -metric AE "$previous" "$output" null: 2>&1)" = "0" ]; then
+      rm -f "$previous"
+      return 0
+    fi
+    mv "$output" "$previous"
+  done
+  rm -f "$previous"
+  fail "the picture did not settle"
+}
 
 start_x_session() {
   local fifo
