@@ -7,6 +7,7 @@
 // its seed; VORN_SOAK_SEED=<seed> plays that window alone.
 #include "support/Invariants.h"
 #include "support/PlayerInputs.h"
+#include "support/Scenarios.h"
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -73,7 +74,7 @@ QString playWindow(unsigned seed, Totals& totals)
 {
     TestForm t;
     Form1& f = *t.form;
-    f.Form_Load();
+    loadOverDefaultTable(t);
     t.random->seeded(seed);
     std::mt19937 chance(seed);
     Invariants rules(t);
@@ -108,6 +109,8 @@ class TestSoak : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { preferTemporaryDirectoriesInMemory(); }
+
     void randomGames()
     {
         QElapsedTimer timer;

@@ -91,7 +91,7 @@ QString playLanding(const Landing& landing, const Handler* handler, const YieldP
 {
     TestForm t;
     Form1& f = *t.form;
-    f.Form_Load();
+    loadOverDefaultTable(t);
     setColumns(f, landing.board);
     t.random->play(drawsFor(landing.piece));
     playAlternating(*t.random, 3);
@@ -148,6 +148,8 @@ class TestYieldPoints : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { preferTemporaryDirectoriesInMemory(); }
+
     void everyHandlerAtEveryYield_data()
     {
         QTest::addColumn<QStringList>("board");

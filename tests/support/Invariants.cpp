@@ -212,6 +212,10 @@ void Invariants::checkControls()
         return fail(QStringLiteral("\"Starting level\" disabled with no game running"));
     if (form.gameLoopRunning && !form.stopGame && controls != Controls::Playing)
         return fail(QStringLiteral("a running game shows the %1 controls").arg(QLatin1String(nameOf(controls))));
+    // "Prk" is disabled by "Continue" and enabled again only by a game over.
+    if (controls == Controls::Playing && form.o11->Enabled()) return fail(QStringLiteral("\"Prk\" enabled during a game"));
+    if (controls == Controls::AfterGameOver && !form.o11->Enabled())
+        return fail(QStringLiteral("\"Prk\" disabled after a game over"));
 }
 
 void Invariants::checkLoopEnd()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // Counts the completed writes of one file in a directory, as the kernel saw
@@ -16,7 +17,6 @@ public:
     int count();
 
 private:
-    int descriptor;
+    int watch;
     QByteArray name;
-    int seen = 0;
 };
