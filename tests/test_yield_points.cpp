@@ -17,6 +17,7 @@
 #include <QTest>
 
 #include <map>
+#include <set>
 #include <random>
 
 namespace {
@@ -141,6 +142,7 @@ QString playLanding(const Landing& landing, const Handler* handler, const YieldP
 }
 
 int runsInAll = 0;
+std::set<QString> kindsWalked;
 
 } // namespace
 
@@ -175,7 +177,10 @@ private slots:
         QCOMPARE(playLanding(landing, nullptr, {}, &points), QString());
 
         std::map<QString, int> kinds;
-        for (const YieldPoint& point : points) ++kinds[point.kind];
+        for (const YieldPoint& point : points) {
+            ++kinds[point.kind];
+            kindsWalked.insert(point.kind);
+        }
         QVERIFY(kinds.count(QStringLiteral("fall step")) && kinds.count(QStringLiteral("first-pass pause")));
         int runs = 0;
         for (const YieldPoint& point : points) {
@@ -196,7 +201,13 @@ private slots:
         runsInAll += runs;
     }
 
-    void cleanupTestCase() { qInfo("%d runs in all", runsInAll); }
+    void cleanupTestCase()
+    {
+        qInfo("%d runs in all", runsInAll);
+        // Every kind of yield was found and walked, the cue's own yield and the cue included.
+        QCOMPARE(kindsWalked, (std::set<QString>{"fall step", "first-pass pause", "later pass", "collapse frame",
+                                                 "before a cue", "during a cue"}));
+    }
 };
 
 QTEST_MAIN(TestYieldPoints)

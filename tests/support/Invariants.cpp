@@ -2,7 +2,6 @@
 
 #include "support/GameScript.h"
 
-#include "game/FloorDiv.h"
 #include "scores/TopPlayersFile.h"
 #include "window/forms/CommandButton.h"
 #include "window/forms/Label.h"
