@@ -1,41 +1,106 @@
-// Hundreds of whole games with random clicks on the virtual clock, checking
-// after every piece what must always hold: walls and floor intact, every
-// column an unbroken run on the floor, nothing left to remove, cash equal to
-// the cells cleared, the level consistent with cash and starting level.
-#include "support/GameRecorder.h"
-#include "support/GameScript.h"
+// Over a thousand whole games on the virtual clock, each window at a random
+// starting level, with the player's inputs at random virtual times: presses
+// of every button on and beside the board and on the sprites, "New game",
+// "Continue" (also while a stopped game unwinds), "Hide next", the level
+// items and close requests. The rules of Invariants are checked at every
+// yield, after every input and after every game. A failing window prints
+// its seed; VORN_SOAK_SEED=<seed> plays that window alone.
+#include "support/Invariants.h"
+#include "support/PlayerInputs.h"
+#include "support/Scenarios.h"
 
-#include "game/FloorDiv.h"
-#include "window/forms/PictureBox.h"
-
+#include <QElapsedTimer>
 #include <QTest>
 
+#include <functional>
 #include <random>
 
 namespace {
 
-constexpr int kGames = 250;
-constexpr int kFrames = 17;
-constexpr std::int32_t kFramePauseMs = 14;
+constexpr int kGamesLost = 1000;
+constexpr int kLevels = 10;
+constexpr std::int32_t kMostBetweenInputsMs = 700;
+// After "New game" or a close the next input comes soon, while the stopped game unwinds.
+constexpr std::int32_t kMostWhileUnwindingMs = 300;
 
-Integer expectedLevel(Integer startLevel, std::int64_t cash)
+struct SoakInput {
+    int weight;
+    std::function<PlayerInput(std::mt19937&, bool& closed)> make;
+    bool stops = false;
+};
+
+using Inputs = std::vector<SoakInput>;
+
+PlayerInput press(std::mt19937& chance, bool&) { return PlayerInputs::anyPress(chance); }
+PlayerInput hideNext(std::mt19937&, bool&) { return PlayerInputs::hideNext(); }
+PlayerInput levelItem(std::mt19937& chance, bool&) { return PlayerInputs::levelItem(static_cast<int>(chance() % kLevels)); }
+PlayerInput pressContinue(std::mt19937&, bool&) { return PlayerInputs::pressContinue(); }
+PlayerInput newGame(std::mt19937&, bool&) { return PlayerInputs::newGame(); }
+PlayerInput closeRequest(std::mt19937&, bool& closed) { return PlayerInputs::closeRequest(&closed); }
+
+// While a game runs: mostly presses, now and then a command.
+const Inputs kDuringPlay{
+    {400, press}, {5, hideNext}, {5, levelItem}, {5, pressContinue}, {1, newGame, true}, {1, closeRequest, true},
+};
+// Right after a stop: what a player does while "Continue" is back and the old loop still unwinds.
+const Inputs kAfterAStop{
+    {3, press}, {1, hideNext}, {2, levelItem}, {3, pressContinue}, {1, newGame, true}, {1, closeRequest, true},
+};
+
+const SoakInput& pick(const Inputs& inputs, std::mt19937& chance)
 {
-    const auto earned = static_cast<std::int64_t>(floorDiv(static_cast<int>(std::max<std::int64_t>(cash, 1) - 1), 50)) + 1;
-    return static_cast<Integer>(std::min<std::int64_t>(10, std::max<std::int64_t>(startLevel, cash > 0 ? earned : 0)));
+    int total = 0;
+    for (const SoakInput& input : inputs) total += input.weight;
+    int draw = static_cast<int>(chance() % static_cast<unsigned>(total));
+    for (const SoakInput& input : inputs) {
+        if (draw < input.weight) return input;
+        draw -= input.weight;
+    }
+    return inputs.front();
 }
 
-// Cleared cells leave the board one per column and pass; count those that go.
-int clearedCellsLeaving(const Form1& f)
+struct Totals {
+    int windows = 0;
+    int closed = 0;
+    int games = 0;
+    int gamesLost = 0;
+    int pieces = 0;
+    int inputs = 0;
+    std::int64_t cash = 0;
+};
+
+// One window from start-up until a game is lost or the window is closed.
+QString playWindow(unsigned seed, Totals& totals)
 {
-    int count = 0;
-    for (int x = 1; x <= 7; ++x) {
-        for (int y = 13; y >= 1; --y) {
-            if (f.board(x, y) < Cell::kFirstToRemove) continue;
-            count += f.board(x, y) == Cell::kCleared;
-            break;
-        }
-    }
-    return count;
+    TestForm t;
+    Form1& f = *t.form;
+    loadOverDefaultTable(t);
+    t.random->seeded(seed);
+    std::mt19937 chance(seed);
+    Invariants rules(t);
+    rules.handle(PlayerInputs::levelItem(static_cast<int>(chance() % kLevels)));
+    bool closed = false;
+    const Inputs* offered = &kDuringPlay;
+    std::function<void()> next = [&] {
+        // A closed window takes no more input; the program ends once the loop returns.
+        if (closed) return;
+        const SoakInput& input = pick(*offered, chance);
+        rules.handle(input.make(chance, closed));
+        offered = input.stops ? &kAfterAStop : &kDuringPlay;
+        const std::int32_t most = input.stops ? kMostWhileUnwindingMs : kMostBetweenInputsMs;
+        t.clock->after(static_cast<std::int32_t>(chance() % static_cast<unsigned>(most)), next);
+    };
+    t.clock->after(static_cast<std::int32_t>(chance() % kMostBetweenInputsMs), next);
+    while (rules.failure.isEmpty() && !closed && !f.gameOver) rules.playGame();
+
+    ++totals.windows;
+    totals.closed += closed;
+    totals.games += rules.games;
+    totals.gamesLost += rules.gamesOver;
+    totals.pieces += rules.pieces;
+    totals.inputs += rules.inputs;
+    totals.cash += f.cash;
+    return rules.failure;
 }
 
 } // namespace
@@ -44,53 +109,23 @@ class TestSoak : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { preferTemporaryDirectoriesInMemory(); }
+
     void randomGames()
     {
-        std::mt19937 chance(4242);
-        int piecesPlayed = 0;
-        std::int64_t totalCash = 0;
-        for (int game = 0; game < kGames; ++game) {
-            TestForm t;
-            Form1& f = *t.form;
-            f.Form_Load();
-            f.startLevel = static_cast<Integer>(1 + game % 10);
-            t.random->seeded(static_cast<unsigned>(1000 + game));
-            for (std::int32_t at = 0; at < 400000; at += static_cast<std::int32_t>(chance() % 700)) {
-                const double x = std::uniform_real_distribution<double>(-20, 240)(chance);
-                const int button = chance() % 3 == 0 ? PictureBox::kRightButton : PictureBox::kLeftButton;
-                t.clock->at(at, [&f, x, button] { f.Picture1_MouseDown(button, 0, x, 10); });
-            }
-
-            GameRecorder recorder(t);
-            int cleared = 0;
-            std::int32_t lastFrameStart = -1;
-            int frame = 0;
-            auto watchPauses = t.clock->onYield;
-            t.clock->onYield = [&](std::int32_t deadline) {
-                watchPauses(deadline);
-                const bool sliding = deadline - f.waitStart == kFramePauseMs && !f.Dio(0)->isVisibleTo(f.Picture1);
-                if (!sliding || f.waitStart == lastFrameStart) return;
-                lastFrameStart = f.waitStart;
-                if (frame++ % kFrames == 0) cleared += clearedCellsLeaving(f);
-            };
-            recorder.onSettled = [&] {
-                QString why;
-                QVERIFY2(boardIsSound(f, &why), qPrintable(why));
-                for (const QString& column : columnsOf(f))
-                    for (const QChar code : column) QVERIFY2(code < QLatin1Char('9'), qPrintable(column));
-                QCOMPARE(f.cash, cleared);
-                QCOMPARE(f.level, expectedLevel(f.startLevel, f.cash));
-            };
-            recorder.play();
-            QVERIFY(f.gameOver);
-            bool rowThreeReached = false;
-            for (int c = 1; c <= 7; ++c) rowThreeReached |= f.board(c, 3) > 0;
-            QVERIFY(rowThreeReached);
-            for (const GameRecorder::Piece& piece : recorder.pieces) QCOMPARE(piece.path.back().y() % 32, 0);
-            piecesPlayed += static_cast<int>(recorder.pieces.size());
-            totalCash += f.cash;
+        QElapsedTimer timer;
+        timer.start();
+        Totals totals;
+        bool replaying = false;
+        const unsigned replay = qEnvironmentVariable("VORN_SOAK_SEED").toUInt(&replaying);
+        for (unsigned seed = replaying ? replay : 1; replaying ? seed == replay : totals.gamesLost < kGamesLost; ++seed) {
+            const QString failure = playWindow(seed, totals);
+            if (!failure.isEmpty())
+                QFAIL(qPrintable(QStringLiteral("seed %1: %2 (replay: VORN_SOAK_SEED=%1)").arg(seed).arg(failure)));
         }
-        qInfo("%d games, %d pieces, %lld cash in all", kGames, piecesPlayed, static_cast<long long>(totalCash));
+        qInfo("%d windows (%d closed), %d games (%d lost), %d pieces, %d inputs, %lld cash in all, %lld ms",
+              totals.windows, totals.closed, totals.games, totals.gamesLost, totals.pieces, totals.inputs,
+              static_cast<long long>(totals.cash), static_cast<long long>(timer.elapsed()));
     }
 };
 

@@ -3,6 +3,7 @@
 // and start-up going on whatever the file holds.
 #include "support/GameScript.h"
 #include "support/Scenarios.h"
+#include "support/TableWrites.h"
 #include "support/TestForm.h"
 
 #include "window/forms/Label.h"
@@ -145,19 +146,25 @@ private slots:
     void aStoppedGameIsNotEntered_data()
     {
         QTest::addColumn<bool>("byClose");
-        QTest::newRow("New game") << false;
-        QTest::newRow("a close request") << true;
+        QTest::addColumn<QList<int>>("piece");
+        // The board is reset at once: three of a kind clear each other there, and cue 1 would follow.
+        QTest::newRow("New game through its menu item") << false << QList<int>{1, 1, 1};
+        // The board stays: the piece reaches row 3, and cue 6 and an entry would follow.
+        QTest::newRow("a close request") << true << QList<int>{3, 4, 5};
     }
 
     void aStoppedGameIsNotEntered()
     {
         QFETCH(bool, byClose);
+        QFETCH(QList<int>, piece);
         TestForm t;
         Form1& f = *t.form;
         f.Form_Load();
-        // A full column 4: the piece dropped after the stop would reach row 3.
+        TableWrites writes(t.directory.path(), QStringLiteral("Vorn.nrz"));
+        const QStringList table = captions(f);
         setColumns(f, {"", "", "", "1212121212"});
-        t.random->play(drawsFor({3, 4, 5}));
+        t.random->play(drawsFor(std::vector<Integer>(piece.begin(), piece.end())));
+        // 50 ms in, the first piece is falling.
         t.clock->at(50, [&f, byClose] {
             if (byClose)
                 f.close();
@@ -166,9 +173,32 @@ private slots:
         });
         f.Command1_Click();
         QVERIFY(!f.gameOver);
+        QVERIFY(t.cuesPlayed().empty());
+        QCOMPARE(writes.count(), 0);
         QCOMPARE(fileBytes(t), kDefaultFile);
-        QCOMPARE(f.topime(0)->Caption(), QStringLiteral("Mirako"));
+        QCOMPARE(captions(f), table);
+        QCOMPARE(f.lova->Caption(), QStringLiteral("0$"));
         QVERIFY(!f.o11->Enabled());
+    }
+
+    void twoColumnsInRow3AtOnceEnterAndSaveOnce()
+    {
+        TestForm t;
+        Form1& f = *t.form;
+        f.Form_Load();
+        TableWrites writes(t.directory.path(), QStringLiteral("Vorn.nrz"));
+        f.ime->setText(QStringLiteral("Ann"));
+        // A shower on a shower lifts columns 2 and 6 into row 3 at the same landing.
+        setColumns(f, {"", "1212121212", "1", "2121218", "2", "1212121212", ""});
+        t.random->play(drawsFor({8}));
+        f.Command1_Click();
+        QVERIFY(f.gameOver);
+        QVERIFY(f.board(2, 3) > 0 && f.board(6, 3) > 0);
+        QCOMPARE(writes.count(), 1);
+        QStringList expected{"Ann", "3$"};
+        for (int i = 0; i < 4; ++i) expected << "Mirako" << "0$";
+        QCOMPARE(captions(f), expected);
+        QCOMPARE(fileBytes(t), tableFile(expected));
     }
 
     void startUpGoesOnWhateverTheFileHolds_data()

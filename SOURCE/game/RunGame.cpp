@@ -123,10 +123,12 @@ void Form1::CheckGameOver()
     if (stopGame) return;
     for (int column = BoardSize::kFirstColumn; column <= BoardSize::kLastColumn; ++column) {
         if (board(column, kGameOverRow) > Cell::kEmpty) {
+            // The result is entered before the cue: the cue yields first, and a
+            // "New game" handled there resets the cash that the table must show.
+            InsertTopPlayer();
             PlayCue(6);
             stopGame = true;
             gameOver = true;
-            InsertTopPlayer();
             o11->setEnabled(true);
             return;
         }

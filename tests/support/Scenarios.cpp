@@ -7,6 +7,7 @@
 #include "window/forms/PictureBox.h"
 #include "window/forms/TextBox.h"
 
+#include <QFile>
 #include <QTest>
 
 void playAlternating(ScriptedRandom& random, int pieces)
@@ -30,4 +31,13 @@ void expectReady(const Form1& f)
     QCOMPARE(f.cash, 0);
     QCOMPARE(columnsOf(f), QStringList(7, QString()));
     for (int i = 0; i <= 2; ++i) QVERIFY(!f.Dio(i)->Visible());
+}
+
+void loadOverDefaultTable(TestForm& test)
+{
+    QFile file(test.directory.filePath(QStringLiteral("Vorn.nrz")));
+    const QByteArray table = QByteArray("Mirako\r\n0$\r\n").repeated(5);
+    if (!file.open(QIODevice::WriteOnly) || file.write(table) != table.size()) qFatal("cannot write the table");
+    file.close();
+    test.form->Form_Load();
 }

@@ -10,3 +10,6 @@ void playToGameOver(TestForm& test);
 // Checks the Ready state: "Continue" shown, name box and level menu enabled,
 // no cash, an empty board and no sprite.
 void expectReady(const Form1& form);
+// Starts the window over the default table already on disk: start-up then
+// only reads it, and nothing is saved (and synced to disk) before play.
+void loadOverDefaultTable(TestForm& test);

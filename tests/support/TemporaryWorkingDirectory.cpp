@@ -1,6 +1,8 @@
 #include "support/TemporaryWorkingDirectory.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QtGlobal>
 
 TemporaryWorkingDirectory::TemporaryWorkingDirectory() : previous(QDir::currentPath())
@@ -9,3 +11,10 @@ TemporaryWorkingDirectory::TemporaryWorkingDirectory() : previous(QDir::currentP
 }
 
 TemporaryWorkingDirectory::~TemporaryWorkingDirectory() { QDir::setCurrent(previous); }
+
+void preferTemporaryDirectoriesInMemory()
+{
+    const QString memory = QStringLiteral("/dev/shm");
+    const QFileInfo info(memory);
+    if (info.isDir() && info.isWritable()) qputenv("TMPDIR", QFile::encodeName(memory));
+}

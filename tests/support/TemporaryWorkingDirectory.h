@@ -20,3 +20,9 @@ private:
     QTemporaryDir directory;
     QString previous;
 };
+
+// Puts later temporary directories into memory when the machine has a
+// memory file system at /dev/shm: for tests that make thousands of windows,
+// each with a directory and a table file of its own, a disk-backed /tmp
+// costs more time than the games.
+void preferTemporaryDirectoriesInMemory();
