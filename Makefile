@@ -9,6 +9,7 @@ run: build
 
 test: test-deps build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+	$(MAKE) test-asan
 
 # What building and playing need; the test suite's tools come on top.
 deps:
@@ -47,3 +48,34 @@ package: package-deps program
 # As root: installs the package with apt-get, starts it and removes it again.
 package-test: package
 	tests/package_test.sh $(BUILD_DIR)
+
+# ---- The sanitizer tree: the whole suite again, built by clang in Debug (assertions
+# on) with ASan and UBSan, plus the libFuzzer targets of tests/fuzz ----
+ASAN_DIR := build-asan
+FUZZ_SECONDS := 300
+FUZZ_KINDS := wav_image form_description top_players_file
+# The soak plays long games under the sanitizers; no test is stopped before this.
+ASAN_TEST_TIMEOUT := 900
+
+.PHONY: asan-configure asan-build test-asan fuzz clean-asan
+
+asan-configure: test-deps
+	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ -DVORN_SANITIZE=ON -DVORN_FUZZ=ON
+
+asan-build: asan-configure
+	cmake --build $(ASAN_DIR) -j $(JOBS)
+
+test-asan: asan-build
+	cd $(ASAN_DIR) && ctest --output-on-failure -j $(JOBS) --timeout $(ASAN_TEST_TIMEOUT)
+
+# Each target for FUZZ_SECONDS; what it finds and the corpus it grows stay in
+# $(ASAN_DIR)/fuzz/<kind>/ (findings/ and corpus/), outside the repository.
+fuzz: asan-build
+	status=0; for kind in $(FUZZ_KINDS); do \
+	  tests/fuzz/run_fuzzer.sh $(ASAN_DIR)/tests/fuzz/fuzz_$$kind tests/fuzz/corpus/$$kind \
+	    $(FUZZ_SECONDS) $(ASAN_DIR)/fuzz/$$kind || status=1; \
+	done; exit $$status
+
+clean: clean-asan
+clean-asan:
+	rm -rf $(ASAN_DIR)

@@ -167,6 +167,18 @@ private slots:
         QCOMPARE(description.toBytes(), expected);
     }
 
+    void aLeadingByteOrderMarkIsKept()
+    {
+        // Written as the bytes EF BB BF, which a decoder may take for a mark to drop.
+        const QString marked = QStringLiteral("\uFEFFk");
+        PropertyBag bag;
+        bag.WriteProperty(marked, marked);
+        FormDescription description;
+        description.setProperties(marked, 0, bag);
+        description.setProperties(QStringLiteral("k"), 0, bag);
+        QCOMPARE(FormDescription::fromBytes(description.toBytes()), description);
+    }
+
     void everyTruncationIsRefused()
     {
         const QByteArray stored = sample().toBytes();

@@ -32,6 +32,18 @@ constexpr qsizetype kTenMegabytes = 10 * 1024 * 1024;
 constexpr qsizetype kWriteChunkBytes = 64 * 1024;
 // Reading a 10 MB line must not hold it: the peak memory may grow by far less.
 constexpr qint64 kMaxPeakGrowthKilobytes = 2 * 1024;
+// AddressSanitizer's allocator keeps freed blocks in quarantine and maps shadow
+// pages, so under it the peak is not the reader's own; the bound holds elsewhere.
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define VORN_UNDER_ADDRESS_SANITIZER
+#endif
+#endif
+#ifdef VORN_UNDER_ADDRESS_SANITIZER
+constexpr bool kPeakMemoryIsTheReaders = false;
+#else
+constexpr bool kPeakMemoryIsTheReaders = true;
+#endif
 constexpr qint64 kMaxTenMegabyteReadMs = 2000;
 // What "returns at once" allows on a loaded machine; a blocked open never returns.
 constexpr auto kNoBlockPatience = 2s;
@@ -280,7 +292,8 @@ private slots:
         QCOMPARE(read.lines[0], QString(kMaxTopPlayersLineBytes, u'w'));
         QCOMPARE(read.lines[1], QStringLiteral("second"));
         QVERIFY2(peakBefore > 0, "no VmHWM in /proc/self/status");
-        QVERIFY2(peakGrowth < kMaxPeakGrowthKilobytes, qPrintable(QString::number(peakGrowth) + " kB"));
+        if (kPeakMemoryIsTheReaders)
+            QVERIFY2(peakGrowth < kMaxPeakGrowthKilobytes, qPrintable(QString::number(peakGrowth) + " kB"));
         QVERIFY2(elapsedMs < kMaxTenMegabyteReadMs, qPrintable(QString::number(elapsedMs) + " ms"));
     }
 

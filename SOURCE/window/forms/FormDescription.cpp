@@ -41,7 +41,9 @@ public:
     QString text(qsizetype count)
     {
         const QByteArray part = take(count);
-        auto decode = QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        // A leading U+FEFF is part of the text as written, not a byte-order mark to drop.
+        auto decode = QStringDecoder(QStringDecoder::Utf8,
+                                     QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
         QString decoded = decode(part);
         if (decode.hasError()) refuse();
         return decoded;
