@@ -41,7 +41,8 @@ recorder=$!
 pids+=($recorder)
 sleep 0.5
 
-QT_QPA_PLATFORM=offscreen "$play"
+# In the work directory: the window writes its top-players file where it runs.
+(cd "$work" && QT_QPA_PLATFORM=offscreen "$play")
 sleep 0.3
 kill -INT "$recorder"
 wait "$recorder" || true
