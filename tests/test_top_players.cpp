@@ -13,8 +13,12 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTest>
+
+#include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -46,6 +50,26 @@ QStringList captions(const Form1& f)
     return lines;
 }
 
+constexpr qint64 kFourGigabytes = qint64(4) << 30;
+constexpr qint64 kStartUpToleranceUs = 50'000;
+constexpr int kStartUpTries = 3;
+
+// The shortest of a few start-ups, each in a fresh directory that prepare
+// fills with the file.
+template <typename Prepare>
+qint64 fastestStartUpUs(Prepare prepare)
+{
+    qint64 fastest = std::numeric_limits<qint64>::max();
+    for (int i = 0; i < kStartUpTries; ++i) {
+        TestForm t;
+        prepare(t);
+        QElapsedTimer timer;
+        timer.start();
+        t.form->Form_Load();
+        fastest = std::min(fastest, timer.nsecsElapsed() / 1000);
+    }
+    return fastest;
+}
 
 } // namespace
 
@@ -181,8 +205,8 @@ private slots:
             << tableFile({"a", "1", "b", "2", "c", "3", "d", "4", "e", "5", "f", "6"})
             << QStringList{"a", "1", "b", "2", "c", "3", "d", "4", "e", "5"};
         QTest::newRow("an empty file") << QByteArray() << QStringList(10, QString());
-        QTest::newRow("a 10 MB line") << QByteArray(10 << 20, 'z') + "\r\n5$\r\n"
-            << QStringList{QString(1024, QLatin1Char('z')), "5$", "", "", "", "", "", "", "", ""};
+        QTest::newRow("a 10 MB line: what follows it is not read") << QByteArray(10 << 20, 'z') + "\r\n5$\r\n"
+            << QStringList{QString(1024, QLatin1Char('z')), "", "", "", "", "", "", "", "", ""};
         QTest::newRow("markup stays text") << QByteArray("<b>bold</b>\r\n1$\r\n")
             << QStringList{"<b>bold</b>", "1$", "", "", "", "", "", "", "", ""};
     }
@@ -199,6 +223,27 @@ private slots:
         QCOMPARE(t.form->topime(0)->textFormat(), Qt::PlainText);
         // No message reaches the player.
         for (QWidget* window : QApplication::topLevelWidgets()) QVERIFY(!qobject_cast<QDialog*>(window));
+    }
+
+    // The constructor does not touch the file: Form_Load is all of start-up that could grow with it.
+    void startUpTimeDoesNotGrowWithTheFile_data()
+    {
+        QTest::addColumn<QByteArray>("start");
+        QTest::newRow("4 GiB in one sparse line") << QByteArray("Mirako");
+        QTest::newRow("4 GiB of zero bytes") << QByteArray();
+    }
+
+    void startUpTimeDoesNotGrowWithTheFile()
+    {
+        QFETCH(QByteArray, start);
+        const qint64 defaultUs = fastestStartUpUs([](const TestForm& t) { putFile(t, kDefaultFile); });
+        const qint64 hugeUs = fastestStartUpUs([&start](const TestForm& t) {
+            putFile(t, start);
+            // Growing the file leaves a hole: it takes no disk.
+            if (!QFile::resize(t.directory.filePath(QStringLiteral("Vorn.nrz")), kFourGigabytes)) qFatal("cannot grow the table");
+        });
+        qInfo("start-up: %.2f ms with the default file, %.2f ms with 4 GiB", defaultUs / 1000.0, hugeUs / 1000.0);
+        QVERIFY2(hugeUs - defaultUs <= kStartUpToleranceUs, qPrintable(QString::number(hugeUs) + " us"));
     }
 
     void aDirectoryInTheFilesPlace()
