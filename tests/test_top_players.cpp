@@ -2,6 +2,7 @@
 // placed after a game over, saved every time, never after a stopped game,
 // and start-up going on whatever the file holds.
 #include "support/GameScript.h"
+#include "support/ReadOnlyDirectory.h"
 #include "support/Scenarios.h"
 #include "support/TestForm.h"
 
@@ -257,6 +258,29 @@ private slots:
         playToGameOver(t);
         QCOMPARE(f.topime(0)->Caption(), QStringLiteral("Player"));
         QVERIFY(QFileInfo(t.directory.filePath(QStringLiteral("Vorn.nrz"))).isDir());
+    }
+
+    // As on a read-only medium, or in a directory the player may not write:
+    // the window's table changes, the file does not, and nobody is told.
+    void aReadOnlyDirectoryKeepsTheFileAndTheGameGoesOn()
+    {
+        TestForm t;
+        Form1& f = *t.form;
+        f.Form_Load();
+        const QStringList entries = QDir(t.directory.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        {
+            const ReadOnlyDirectory readOnly(t.directory.path());
+            f.ime->setText(QStringLiteral("Ann"));
+            playToGameOver(t);
+            f.ime->setText(QStringLiteral("Bo"));
+            playToGameOver(t);
+        }
+        QStringList expected{"Bo", "0$", "Ann", "0$"};
+        for (int i = 0; i < 3; ++i) expected << "Mirako" << "0$";
+        QCOMPARE(captions(f), expected);
+        QCOMPARE(fileBytes(t), kDefaultFile);
+        QCOMPARE(QDir(t.directory.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), entries);
+        for (QWidget* window : QApplication::topLevelWidgets()) QVERIFY(!qobject_cast<QDialog*>(window));
     }
 
     void theNameBoxRefusesWhatTheFileCannotHold()

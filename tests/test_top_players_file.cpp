@@ -1,26 +1,24 @@
 // The file of the top-players table: its bytes, bad and hostile files, and
 // saves that fail or are cut short.
 #include "scores/TopPlayersFile.h"
+#include "support/FileSizeLimit.h"
 #include "support/SaveLoopTables.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
-#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 
 #include <chrono>
-#include <csignal>
 #include <future>
 #include <memory>
 #include <optional>
 #include <random>
 #include <thread>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -339,17 +337,9 @@ private slots:
         const QString path = dir.filePath(kTopPlayersFileName);
         QVERIFY(writeTopPlayersFile(path, kDefaultTable));
 
-        rlimit oldLimit {};
-        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &oldLimit), 0);
-        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
         bool written = true;
         {
-            const auto restore = qScopeGuard([&] {
-                ::setrlimit(RLIMIT_FSIZE, &oldLimit);
-                std::signal(SIGXFSZ, oldHandler);
-            });
-            const rlimit tinyLimit {rlim_t(limitBytes), oldLimit.rlim_max};
-            QCOMPARE(::setrlimit(RLIMIT_FSIZE, &tinyLimit), 0);
+            const FileSizeLimit limit(static_cast<rlim_t>(limitBytes));
             written = writeTopPlayersFile(path, kSaveLoopSecondTable);
         }
 
