@@ -10,7 +10,9 @@
 #   pulse_session_start WORKDIR [RATE]  exports PULSE_SINK (and, for a private
 #                                       server, PULSE_SERVER, HOME, ...); sets
 #                                       pulse_monitor, pulse_private and, for a
-#                                       private server, pulse_server_pid
+#                                       private server, pulse_server_pid;
+#                                       returns 77 (a skip to CTest) where no
+#                                       server answers and none can be started
 #   pulse_session_low_latency           brings the sink's latency down (see
 #                                       there) for the rest of the session
 #   pulse_session_stop                  undoes what start did; safe to repeat
@@ -30,6 +32,11 @@ pulse_session_start() {
       echo "pulse session: could not load a null sink into the running server" >&2
       return 1
     }
+  elif ! command -v pulseaudio >/dev/null; then
+    # As where PipeWire is installed but not running in this session: no
+    # PulseAudio beside it, so nothing to play into.
+    echo "pulse session: skipped: no sound server answers, and none is installed to start" >&2
+    return 77
   else
     pulse_private=1
     PULSE_SINK=vorn_test
