@@ -17,6 +17,7 @@ deps:
 
 test-deps:
 	tools/install-deps.sh packages-run.txt packages-test.txt
+	tools/sound-server-present.sh || tools/install-deps.sh packages-test-sound-server.txt
 
 configure: deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release

@@ -165,6 +165,17 @@ private slots:
         QCOMPARE(h.sound->heard().count(RecordingBackend::Kind::Start), 1);
     }
 
+    void anImageNoPlayerTakesIsSilentAndHoldsNothingYetPlaySoundIsTrue()
+    {
+        Holder h(true);
+        // An hour of frames at 1 Hz: held for its claimed length it would freeze the game.
+        h.holder->Load(bagWithImage(testWavOfShape(1, 1, 16, 3600)));
+        h.holder->setSyncSnd(true);
+        QVERIFY(h.holder->PlaySound());
+        QCOMPARE(h.clock->now, 0);
+        QCOMPARE(h.sound->heard().count(RecordingBackend::Kind::Start), 0);
+    }
+
     void stopSoundSilencesAnotherHoldersSound()
     {
         Holder h(true);

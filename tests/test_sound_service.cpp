@@ -171,6 +171,38 @@ private slots:
         QCOMPARE(s.clock->now, 0);
     }
 
+    // One second of frames in each shape: what the platform's player would
+    // refuse is silent and holds nothing, whatever length it claims.
+    void onlyImagesThePlatformPlaysHoldTheGame_data()
+    {
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<int>("rate");
+        QTest::addColumn<int>("bits");
+        QTest::addColumn<bool>("plays");
+        QTest::newRow("1 Hz") << 1 << 1 << 16 << false;
+        QTest::newRow("999 Hz") << 1 << 999 << 16 << false;
+        QTest::newRow("1000 Hz") << 1 << 1000 << 16 << true;
+        QTest::newRow("384000 Hz") << 1 << 384000 << 16 << true;
+        QTest::newRow("384001 Hz") << 1 << 384001 << 16 << false;
+        QTest::newRow("8-bit stereo") << 2 << 8000 << 8 << true;
+        QTest::newRow("24-bit") << 1 << 8000 << 24 << false;
+        QTest::newRow("32-bit") << 1 << 8000 << 32 << false;
+        QTest::newRow("3 channels") << 3 << 8000 << 16 << false;
+    }
+
+    void onlyImagesThePlatformPlaysHoldTheGame()
+    {
+        QFETCH(int, channels);
+        QFETCH(int, rate);
+        QFETCH(int, bits);
+        QFETCH(bool, plays);
+        RecordedService s;
+        const QByteArray image = testWavOfShape(channels, rate, bits, rate);
+        s.service->play(bytesOf(image), kSyncCut);
+        QCOMPARE(s.clock->now, plays ? 1000 : 0);
+        QCOMPARE(s.backend->count(Kind::Start), plays ? 1 : 0);
+    }
+
     void anUnreadableImageWithNoStopLeavesThePlayingSoundAlone()
     {
         RecordedService s;

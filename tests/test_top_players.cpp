@@ -2,6 +2,7 @@
 // placed after a game over, saved every time, never after a stopped game,
 // and start-up going on whatever the file holds.
 #include "support/GameScript.h"
+#include "support/ReadOnlyDirectory.h"
 #include "support/Scenarios.h"
 #include "support/TableWrites.h"
 #include "support/TestForm.h"
@@ -14,8 +15,12 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTest>
+
+#include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -47,6 +52,26 @@ QStringList captions(const Form1& f)
     return lines;
 }
 
+constexpr qint64 kFourGigabytes = qint64(4) << 30;
+constexpr qint64 kStartUpToleranceUs = 50'000;
+constexpr int kStartUpTries = 3;
+
+// The shortest of a few start-ups, each in a fresh directory that prepare
+// fills with the file.
+template <typename Prepare>
+qint64 fastestStartUpUs(Prepare prepare)
+{
+    qint64 fastest = std::numeric_limits<qint64>::max();
+    for (int i = 0; i < kStartUpTries; ++i) {
+        TestForm t;
+        prepare(t);
+        QElapsedTimer timer;
+        timer.start();
+        t.form->Form_Load();
+        fastest = std::min(fastest, timer.nsecsElapsed() / 1000);
+    }
+    return fastest;
+}
 
 } // namespace
 
@@ -211,8 +236,8 @@ private slots:
             << tableFile({"a", "1", "b", "2", "c", "3", "d", "4", "e", "5", "f", "6"})
             << QStringList{"a", "1", "b", "2", "c", "3", "d", "4", "e", "5"};
         QTest::newRow("an empty file") << QByteArray() << QStringList(10, QString());
-        QTest::newRow("a 10 MB line") << QByteArray(10 << 20, 'z') + "\r\n5$\r\n"
-            << QStringList{QString(1024, QLatin1Char('z')), "5$", "", "", "", "", "", "", "", ""};
+        QTest::newRow("a 10 MB line: what follows it is not read") << QByteArray(10 << 20, 'z') + "\r\n5$\r\n"
+            << QStringList{QString(1024, QLatin1Char('z')), "", "", "", "", "", "", "", "", ""};
         QTest::newRow("markup stays text") << QByteArray("<b>bold</b>\r\n1$\r\n")
             << QStringList{"<b>bold</b>", "1$", "", "", "", "", "", "", "", ""};
     }
@@ -231,6 +256,27 @@ private slots:
         for (QWidget* window : QApplication::topLevelWidgets()) QVERIFY(!qobject_cast<QDialog*>(window));
     }
 
+    // The constructor does not touch the file: Form_Load is all of start-up that could grow with it.
+    void startUpTimeDoesNotGrowWithTheFile_data()
+    {
+        QTest::addColumn<QByteArray>("start");
+        QTest::newRow("4 GiB in one sparse line") << QByteArray("Mirako");
+        QTest::newRow("4 GiB of zero bytes") << QByteArray();
+    }
+
+    void startUpTimeDoesNotGrowWithTheFile()
+    {
+        QFETCH(QByteArray, start);
+        const qint64 defaultUs = fastestStartUpUs([](const TestForm& t) { putFile(t, kDefaultFile); });
+        const qint64 hugeUs = fastestStartUpUs([&start](const TestForm& t) {
+            putFile(t, start);
+            // Growing the file leaves a hole: it takes no disk.
+            if (!QFile::resize(t.directory.filePath(QStringLiteral("Vorn.nrz")), kFourGigabytes)) qFatal("cannot grow the table");
+        });
+        qInfo("start-up: %.2f ms with the default file, %.2f ms with 4 GiB", defaultUs / 1000.0, hugeUs / 1000.0);
+        QVERIFY2(hugeUs - defaultUs <= kStartUpToleranceUs, qPrintable(QString::number(hugeUs) + " us"));
+    }
+
     void aDirectoryInTheFilesPlace()
     {
         TestForm t;
@@ -242,6 +288,29 @@ private slots:
         playToGameOver(t);
         QCOMPARE(f.topime(0)->Caption(), QStringLiteral("Player"));
         QVERIFY(QFileInfo(t.directory.filePath(QStringLiteral("Vorn.nrz"))).isDir());
+    }
+
+    // As on a read-only medium, or in a directory the player may not write:
+    // the window's table changes, the file does not, and nobody is told.
+    void aReadOnlyDirectoryKeepsTheFileAndTheGameGoesOn()
+    {
+        TestForm t;
+        Form1& f = *t.form;
+        f.Form_Load();
+        const QStringList entries = QDir(t.directory.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        {
+            const ReadOnlyDirectory readOnly(t.directory.path());
+            f.ime->setText(QStringLiteral("Ann"));
+            playToGameOver(t);
+            f.ime->setText(QStringLiteral("Bo"));
+            playToGameOver(t);
+        }
+        QStringList expected{"Bo", "0$", "Ann", "0$"};
+        for (int i = 0; i < 3; ++i) expected << "Mirako" << "0$";
+        QCOMPARE(captions(f), expected);
+        QCOMPARE(fileBytes(t), kDefaultFile);
+        QCOMPARE(QDir(t.directory.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), entries);
+        for (QWidget* window : QApplication::topLevelWidgets()) QVERIFY(!qobject_cast<QDialog*>(window));
     }
 
     void theNameBoxRefusesWhatTheFileCannotHold()

@@ -3,6 +3,7 @@
 #include "scores/ReadBoundedLine.h"
 #include "scores/Windows1250.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 
@@ -41,8 +42,11 @@ TopPlayersFileLines readTopPlayersFile(const QString& path)
     result.state = openRegularFile(file, path);
     if (result.state != TopPlayersFileState::Read) return result;
 
-    while (result.lines.size() < kTopPlayersLineCount && !file.atEnd()) {
-        result.lines.append(decodeWindows1250(readBoundedLine(file, kMaxTopPlayersLineBytes)));
+    QByteArray head = file.read(kMaxTopPlayersFileBytes);
+    QBuffer lines(&head);
+    lines.open(QIODevice::ReadOnly);
+    while (result.lines.size() < kTopPlayersLineCount && !lines.atEnd()) {
+        result.lines.append(decodeWindows1250(readBoundedLine(lines, kMaxTopPlayersLineBytes)));
     }
     return result;
 }

@@ -11,6 +11,9 @@ constexpr qsizetype kTopPlayersLineCount = 10;
 // Far more than a name of 8 characters or any cash text needs; the rest of a
 // longer line is skipped, so a hostile file cannot exhaust memory.
 constexpr qsizetype kMaxTopPlayersLineBytes = 1024;
+// Far more than ten such lines: no more of the file is ever read, so a file
+// of any size costs the start-up the same short time.
+constexpr qint64 kMaxTopPlayersFileBytes = 64 * 1024;
 
 enum class TopPlayersFileState {
     Read,        // the file was opened and read; lines holds what it had
@@ -25,9 +28,10 @@ struct TopPlayersFileLines {
 
 // Reads the first ten lines at most; a shorter file gives fewer lines. Line
 // ends may be CR LF or LF alone, and the last line may lack one. Each line
-// keeps at most kMaxTopPlayersLineBytes bytes. A directory, FIFO, device or
-// socket by that name, or a dangling link, is CannotOpen and is never opened
-// in a way that could block.
+// keeps at most kMaxTopPlayersLineBytes bytes. The file is read as if it
+// ended after its first kMaxTopPlayersFileBytes bytes. A directory, FIFO,
+// device or socket by that name, or a dangling link, is CannotOpen and is
+// never opened in a way that could block.
 TopPlayersFileLines readTopPlayersFile(const QString& path);
 
 // Replaces the file with the ten lines in one step: the new table is written

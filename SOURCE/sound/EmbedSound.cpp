@@ -152,5 +152,5 @@ void EmbedSound::EmbedSndFile()
         reason = error.Description();
     }
     // An empty file is refused too, with nothing after the line break.
-    MsgBox(QStringLiteral("An error occured.") + kLineBreak + reason, kMessageStyle, QStringLiteral("EmbedSound Error"));
+    MsgBox(QStringLiteral("An error occured.") + kLineBreak + reason, kMessageStyle, kEmbedSoundErrorTitle);
 }

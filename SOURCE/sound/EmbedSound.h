@@ -10,6 +10,9 @@
 class Clock;
 class SoundOutput;
 
+// The title of the message box by which SndFile reports a file it could not embed.
+inline const QString kEmbedSoundErrorTitle = QStringLiteral("EmbedSound Error");
+
 // The sound holder: a control that carries one whole WAV file inside the
 // window's saved description and plays it from memory. The author sets
 // SndFile in authoring mode, which reads the file into the holder's image;

@@ -36,17 +36,38 @@ void PlaybackSource::detach()
     samples = {};
 }
 
+void PlaybackSource::markDelivered()
+{
+    {
+        const std::lock_guard lock(mutex);
+        reachedDevice = true;
+    }
+    changed.notify_all();
+}
+
+bool PlaybackSource::delivered() const
+{
+    const std::lock_guard lock(mutex);
+    return reachedDevice;
+}
+
+bool PlaybackSource::waitDelivered(std::chrono::steady_clock::time_point deadline)
+{
+    std::unique_lock lock(mutex);
+    return changed.wait_until(lock, deadline, [this] { return reachedDevice; });
+}
+
 void PlaybackSource::markPlayedOut()
 {
     {
         const std::lock_guard lock(mutex);
         playedOut = true;
     }
-    playedOutChanged.notify_all();
+    changed.notify_all();
 }
 
 bool PlaybackSource::waitPlayedOut(std::chrono::microseconds limit)
 {
     std::unique_lock lock(mutex);
-    return playedOutChanged.wait_for(lock, limit, [this] { return playedOut; });
+    return changed.wait_for(lock, limit, [this] { return playedOut; });
 }

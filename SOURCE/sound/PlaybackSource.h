@@ -7,8 +7,9 @@
 #include <span>
 
 // One sound's samples as the output device reads them on its own thread,
-// and the news that it has played out. The window's thread may take the
-// samples away at any time; from then on the device reads nothing.
+// and the news that it has reached the device and that it has played out.
+// The window's thread may take the samples away at any time; from then on
+// the device reads nothing.
 class PlaybackSource {
 public:
     PlaybackSource(std::span<const std::byte> samples, bool loop);
@@ -20,15 +21,22 @@ public:
     std::size_t remaining() const;
     void detach();
 
+    // The sound thread has handed the sound to the device, or found it could not.
+    void markDelivered();
+    bool delivered() const;
+    // True when the sound was delivered by deadline.
+    bool waitDelivered(std::chrono::steady_clock::time_point deadline);
+
     void markPlayedOut();
     // True when the sound played out within limit.
     bool waitPlayedOut(std::chrono::microseconds limit);
 
 private:
     mutable std::mutex mutex;
-    std::condition_variable playedOutChanged;
+    std::condition_variable changed;
     std::span<const std::byte> samples;
     std::size_t position = 0;
     bool loop;
+    bool reachedDevice = false;
     bool playedOut = false;
 };

@@ -7,11 +7,19 @@
 #include <QObject>
 #include <QThread>
 
+#include <chrono>
 #include <memory>
 
 // Plays through Qt Multimedia on a thread of its own, which runs its own
 // event loop, so that the window's thread can block through a synchronous
 // sound without handling a single event.
+//
+// Qt may block that thread for good: a sound server that dies while a sink
+// connects leaves the sink's start waiting for ever. So the window's thread
+// never waits on it past a limit. A sound the thread has not handed to the
+// device within the limit is not drained, the sounds after it are held in
+// silence until the thread is back, and a thread that does not end when the
+// backend goes is left behind.
 class QtSoundBackend : public SoundBackend {
 public:
     QtSoundBackend();
@@ -22,11 +30,15 @@ public:
     void drain(std::chrono::microseconds limit) override;
 
 private:
-    template <typename Work>
-    void onSoundThread(Work work, Qt::ConnectionType type = Qt::QueuedConnection);
+    struct SoundThread;
 
-    QThread soundThread;
-    QObject soundThreadContext;  // lives on soundThread: work posted to it runs there
-    std::unique_ptr<SinkPlayer> player;  // used on soundThread only
+    template <typename Work>
+    void onSoundThread(Work work);
+    bool soundThreadStuck() const;
+    static void leaveBehind(std::unique_ptr<SoundThread> thread);
+
+    std::unique_ptr<SoundThread> soundThread;
     std::shared_ptr<PlaybackSource> playing;
+    std::shared_ptr<PlaybackSource> lastSent;  // the last sound handed to the sound thread
+    std::chrono::steady_clock::time_point lastSentAt;
 };

@@ -16,12 +16,24 @@ namespace {
 // plays; its free space shows when the buffer has run empty.
 constexpr int kPlayedOutCheckMs = 5;
 
+// PulseAudio's clients play to the sink PULSE_SINK names, but Qt asks for
+// the default sink by name and so would pass over it: look it up ourselves.
+QAudioDevice outputDevice()
+{
+    const QByteArray chosenSink = qgetenv("PULSE_SINK");
+    if (!chosenSink.isEmpty()) {
+        for (const QAudioDevice& device : QMediaDevices::audioOutputs())
+            if (device.id() == chosenSink) return device;
+    }
+    return QMediaDevices::defaultAudioOutput();
+}
+
 } // namespace
 
 void SinkPlayer::begin(const QAudioFormat& format, const std::shared_ptr<PlaybackSource>& source)
 {
     end();
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    const QAudioDevice device = outputDevice();
     if (device.isNull()) {
         source->markPlayedOut();
         return;

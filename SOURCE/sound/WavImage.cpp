@@ -11,6 +11,10 @@ constexpr std::uint32_t kPlainFormatSize = 16;
 constexpr std::uint32_t kExtendedFormatSize = 18;  // plus a 16-bit extra size, which PCM leaves at 0
 constexpr std::uint16_t kPcmFormatTag = 1;
 constexpr int kBitsPerByte = 8;
+// The rates the platform's player takes; an image outside them it would not
+// play, and held for frames / rate it could freeze the game for hours.
+constexpr std::uint32_t kMinPlayableRate = 1000;
+constexpr std::uint32_t kMaxPlayableRate = 384000;
 
 std::uint16_t u16(std::span<const std::byte> bytes, std::size_t at)
 {
@@ -41,7 +45,7 @@ bool readFormat(std::span<const std::byte> body, PcmSound& sound)
     sound.bitsPerSample = u16(body, 14);
     if (sound.channels != 1 && sound.channels != 2) return false;
     if (sound.bitsPerSample != 8 && sound.bitsPerSample != 16) return false;
-    if (sound.sampleRate == 0) return false;
+    if (sound.sampleRate < kMinPlayableRate || sound.sampleRate > kMaxPlayableRate) return false;
     if (sound.blockAlign != sound.channels * sound.bitsPerSample / kBitsPerByte) return false;
     return static_cast<std::uint64_t>(bytesPerSecond) == static_cast<std::uint64_t>(sound.sampleRate) * sound.blockAlign;
 }

@@ -7,8 +7,8 @@
 #include <span>
 
 // The playable content of a RIFF/WAVE image: uncompressed PCM, 8-bit
-// unsigned or 16-bit signed little-endian, mono or stereo, at any rate. The
-// samples are a view into the image, never a copy.
+// unsigned or 16-bit signed little-endian, mono or stereo, at 1,000 to
+// 384,000 Hz. The samples are a view into the image, never a copy.
 struct PcmSound {
     std::uint16_t channels = 0;
     std::uint32_t sampleRate = 0;

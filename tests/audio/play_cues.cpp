@@ -2,6 +2,7 @@
 // the game does, and says how long each synchronous play held the thread.
 // After each cue a silent sound is started at once: had the cue still been
 // playing, it would be cut off there, and the recording would show it short.
+#include "audio/CueLengths.h"
 #include "sound/SoundService.h"
 #include "support/LittleEndian.h"
 #include "window/Form1.h"
@@ -15,8 +16,6 @@
 
 namespace {
 
-// The cues' lengths in microseconds: sample data / bytes per second.
-constexpr std::array<qint64, 6> kCueLengthUs{230793, 497551, 1564444, 975238, 780861, 1123216};
 constexpr int kGapMs = 500;
 constexpr int kRate = 8000;
 
@@ -51,7 +50,7 @@ int main(int argc, char* argv[])
         form.PlayCue(static_cast<Integer>(cue));
         const qint64 heldUs = held.nsecsElapsed() / 1000;
         service->play(gapBytes, kCutAndGoOn);
-        const qint64 lengthUs = kCueLengthUs[static_cast<std::size_t>(cue - 1)];
+        const qint64 lengthUs = kCueLengths[static_cast<std::size_t>(cue - 1)].count();
         std::printf("cue %d: PlayCue returned after %.1f ms (cue %.1f ms)\n", cue, heldUs / 1000.0, lengthUs / 1000.0);
         if (heldUs < lengthUs) good = false;
         std::this_thread::sleep_for(std::chrono::milliseconds(kGapMs));

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# The real audio path: a private PulseAudio server with a null sink, the six
-# cues played through the real window and sound service, the sink's monitor
-# recorded and measured. The server and its helpers end with the test.
+# The real audio path: a null sink (in the running sound server, or in a
+# private one where none runs), the six cues played through the real window
+# and sound service, the sink's monitor recorded and measured. The sink, any
+# private server and the helpers end with the test.
 set -euo pipefail
+source "$(dirname "$0")/pulse_session.sh"
 play=$(realpath "$1")
 measure=$(realpath "$2")
 rate=44100
@@ -13,49 +15,22 @@ cleanup() {
     kill "${pids[i]}" 2>/dev/null || true
     wait "${pids[i]}" 2>/dev/null || true
   done
+  pulse_session_stop
   rm -rf "$work"
 }
 trap cleanup EXIT
 
-# Everything of this server lives in the temporary directory, also when run as root.
-export HOME=$work XDG_RUNTIME_DIR=$work/runtime PULSE_RUNTIME_PATH=$work/runtime PULSE_STATE_PATH=$work/state
-mkdir -p "$XDG_RUNTIME_DIR" "$PULSE_STATE_PATH"
-chmod 700 "$XDG_RUNTIME_DIR"
-socket=$XDG_RUNTIME_DIR/native
-export PULSE_SERVER=unix:$socket
-printf 'autospawn = no\n' > "$work/client.conf"
-export PULSE_CLIENTCONFIG=$work/client.conf
+pulse_session_start "$work" $rate
 
-pulseaudio -n --daemonize=no --system=false --use-pid-file=false --exit-idle-time=-1 \
-  --log-target=file:"$work/pulse.log" \
-  -L "module-null-sink sink_name=vorn_test rate=$rate" \
-  -L "module-native-protocol-unix socket=$socket auth-anonymous=1" &
-pids+=($!)
-for _ in $(seq 100); do
-  pactl info >/dev/null 2>&1 && break
-  sleep 0.1
-done
-pactl info >/dev/null || { cat "$work/pulse.log"; echo "real audio: the server did not start"; exit 1; }
-
-# A stream of zeros that asks for a low latency: the null sink starts out
-# mixing two seconds ahead, and only a stream's request brings that down, once
-# the first block has run out. Sounds started before then would be cut off
-# before they were mixed.
-pacat --raw --format=s16le --rate=$rate --channels=1 --latency-msec=20 /dev/zero &
-pids+=($!)
-for _ in $(seq 50); do
-  latency=$(pactl list sinks | sed -n 's/^[[:space:]]*Latency: \([0-9]*\) usec.*/\1/p' | head -n1)
-  [ -n "$latency" ] && [ "$latency" -lt 50000 ] && break
-  sleep 0.1
-done
-echo "sink latency: ${latency:-unknown} us"
-parecord --raw --device=vorn_test.monitor --format=s16le --rate=$rate --channels=1 --latency-msec=20 \
+pulse_session_low_latency $rate
+parecord --raw --device="$pulse_monitor" --format=s16le --rate=$rate --channels=1 --latency-msec=20 \
   "$work/monitor.raw" &
 recorder=$!
 pids+=($recorder)
 sleep 0.5
 
-QT_QPA_PLATFORM=offscreen "$play"
+# In the work directory: the window writes its top-players file where it runs.
+(cd "$work" && QT_QPA_PLATFORM=offscreen "$play")
 sleep 0.3
 kill -INT "$recorder"
 wait "$recorder" || true

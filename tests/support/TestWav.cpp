@@ -4,20 +4,30 @@
 namespace {
 
 constexpr int kMillisecondsPerSecond = 1000;
-constexpr int kBytesPerFrame = 2;
+constexpr int kBitsPerByte = 8;
+constexpr int kPcmFormatTag = 1;
+
+QByteArray pcmWav(int channels, int sampleRate, int bitsPerSample, const QByteArray& samples)
+{
+    const int blockAlign = channels * bitsPerSample / kBitsPerByte;
+    const QByteArray format = le16(kPcmFormatTag) + le16(channels) + le32(sampleRate) +
+                              le32(qint64(sampleRate) * blockAlign) + le16(blockAlign) + le16(bitsPerSample);
+    const QByteArray chunks = "WAVE" + QByteArray("fmt ") + le32(format.size()) + format + "data" +
+                              le32(samples.size()) + samples;
+    return "RIFF" + le32(chunks.size()) + chunks;
+}
 
 } // namespace
 
 QByteArray testWav(int milliseconds, int sampleRate, qint16 value)
 {
     const int frames = sampleRate * milliseconds / kMillisecondsPerSecond;
-    QByteArray samples;
-    for (int i = 0; i < frames; ++i) samples += le(static_cast<quint16>(value), kBytesPerFrame);
-    const QByteArray format = le(1, 2) + le(1, 2) + le(static_cast<quint32>(sampleRate), 4) +
-                              le(static_cast<quint32>(sampleRate * kBytesPerFrame), 4) + le(kBytesPerFrame, 2) + le(16, 2);
-    const QByteArray chunks = "WAVE" + QByteArray("fmt ") + le(16, 4) + format + "data" +
-                              le(static_cast<quint32>(samples.size()), 4) + samples;
-    return "RIFF" + le(static_cast<quint32>(chunks.size()), 4) + chunks;
+    return pcmWav(1, sampleRate, 16, le(static_cast<quint16>(value), 2).repeated(frames));
+}
+
+QByteArray testWavOfShape(int channels, int sampleRate, int bitsPerSample, int frames)
+{
+    return pcmWav(channels, sampleRate, bitsPerSample, QByteArray(qsizetype(frames) * channels * bitsPerSample / kBitsPerByte, '\0'));
 }
 
 std::span<const std::byte> bytesOf(const QByteArray& image)

@@ -9,5 +9,8 @@
 // sample the same value (0 is silence).
 QByteArray testWav(int milliseconds, int sampleRate = 8000, qint16 value = 0);
 
+// A PCM image of silent frames in any shape, also ones that no player takes.
+QByteArray testWavOfShape(int channels, int sampleRate, int bitsPerSample, int frames);
+
 // The bytes of an image, in place.
 std::span<const std::byte> bytesOf(const QByteArray& image);

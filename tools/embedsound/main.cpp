@@ -7,7 +7,9 @@
 // PROPERTY is SndFile, LoopSnd, SyncSnd or StopSnd; the flags take True or
 // False. Setting SndFile reads that file, relative to the current directory,
 // into the holder and reports in a message box, which is printed when there
-// is no display.
+// is no display. A file that could not be embedded ends it with status 1 and
+// leaves the description as it was.
+#include "ErrorNotingMessageBox.h"
 #include "PrintedMessageBox.h"
 #include "QtMessageBox.h"
 
@@ -107,8 +109,8 @@ int main(int argc, char* argv[])
     const auto holderIndex = static_cast<std::int16_t>(index);
     try {
         FormDescription description = readDescription(path);
-        const std::unique_ptr<MessageBox> messages = designerMessages();
-        EmbedSound holder(nullptr, AmbientProperties{false, messages.get()}, std::make_shared<QtClock>(),
+        ErrorNotingMessageBox messages(designerMessages());
+        EmbedSound holder(nullptr, AmbientProperties{false, &messages}, std::make_shared<QtClock>(),
                           SoundService::shared());
         const PropertyBag saved = description.properties(Form1Description::kSoundHolders, holderIndex);
         if (saved.entries().empty()) {
@@ -121,6 +123,10 @@ int main(int argc, char* argv[])
                 std::fprintf(stderr, "embedsound: %s is not a property of the sound holder\n", qPrintable(arguments[i]));
                 return kUsageError;
             }
+        }
+        if (messages.failed()) {
+            std::fprintf(stderr, "embedsound: %s: a sound file was not embedded; nothing saved\n", qPrintable(path));
+            return kFailed;
         }
         PropertyBag bag;
         holder.Save(bag);
