@@ -4,6 +4,7 @@
 #include <condition_variable>
 #include <cstddef>
 #include <mutex>
+#include <optional>
 #include <span>
 
 // One sound's samples as the output device reads them on its own thread,
@@ -20,6 +21,9 @@ public:
     std::size_t remaining() const;
     void detach();
 
+    // When the device first took samples: a time stamp for the benchmark.
+    std::optional<std::chrono::steady_clock::time_point> firstReadAt() const;
+
     void markPlayedOut();
     // True when the sound played out within limit.
     bool waitPlayedOut(std::chrono::microseconds limit);
@@ -29,6 +33,7 @@ private:
     std::condition_variable playedOutChanged;
     std::span<const std::byte> samples;
     std::size_t position = 0;
+    std::optional<std::chrono::steady_clock::time_point> firstRead;
     bool loop;
     bool playedOut = false;
 };

@@ -58,3 +58,8 @@ void QtSoundBackend::drain(std::chrono::microseconds limit)
 {
     if (playing) playing->waitPlayedOut(limit);
 }
+
+std::optional<std::chrono::steady_clock::time_point> QtSoundBackend::firstSampleTaken() const
+{
+    return playing ? playing->firstReadAt() : std::nullopt;
+}
