@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# The real audio path: a private PulseAudio server with a null sink, the six
-# cues played through the real window and sound service, the sink's monitor
-# recorded and measured. The server and its helpers end with the test.
+# The real audio path: a null sink (in the running sound server, or in a
+# private one where none runs), the six cues played through the real window
+# and sound service, the sink's monitor recorded and measured. The sink, any
+# private server and the helpers end with the test.
 set -euo pipefail
+source "$(dirname "$0")/pulse_session.sh"
 play=$(realpath "$1")
 measure=$(realpath "$2")
 rate=44100
@@ -13,29 +15,12 @@ cleanup() {
     kill "${pids[i]}" 2>/dev/null || true
     wait "${pids[i]}" 2>/dev/null || true
   done
+  pulse_session_stop
   rm -rf "$work"
 }
 trap cleanup EXIT
 
-# Everything of this server lives in the temporary directory, also when run as root.
-export HOME=$work XDG_RUNTIME_DIR=$work/runtime PULSE_RUNTIME_PATH=$work/runtime PULSE_STATE_PATH=$work/state
-mkdir -p "$XDG_RUNTIME_DIR" "$PULSE_STATE_PATH"
-chmod 700 "$XDG_RUNTIME_DIR"
-socket=$XDG_RUNTIME_DIR/native
-export PULSE_SERVER=unix:$socket
-printf 'autospawn = no\n' > "$work/client.conf"
-export PULSE_CLIENTCONFIG=$work/client.conf
-
-pulseaudio -n --daemonize=no --system=false --use-pid-file=false --exit-idle-time=-1 \
-  --log-target=file:"$work/pulse.log" \
-  -L "module-null-sink sink_name=vorn_test rate=$rate" \
-  -L "module-native-protocol-unix socket=$socket auth-anonymous=1" &
-pids+=($!)
-for _ in $(seq 100); do
-  pactl info >/dev/null 2>&1 && break
-  sleep 0.1
-done
-pactl info >/dev/null || { cat "$work/pulse.log"; echo "real audio: the server did not start"; exit 1; }
+pulse_session_start "$work" $rate
 
 # A stream of zeros that asks for a low latency: the null sink starts out
 # mixing two seconds ahead, and only a stream's request brings that down, once
@@ -44,12 +29,13 @@ pactl info >/dev/null || { cat "$work/pulse.log"; echo "real audio: the server d
 pacat --raw --format=s16le --rate=$rate --channels=1 --latency-msec=20 /dev/zero &
 pids+=($!)
 for _ in $(seq 50); do
-  latency=$(pactl list sinks | sed -n 's/^[[:space:]]*Latency: \([0-9]*\) usec.*/\1/p' | head -n1)
+  latency=$(pactl list sinks | awk -v sink="$PULSE_SINK" \
+    '/^Sink #/ { ours = 0 } $1 == "Name:" && $2 == sink { ours = 1 } ours && $1 == "Latency:" { print $2; exit }')
   [ -n "$latency" ] && [ "$latency" -lt 50000 ] && break
   sleep 0.1
 done
 echo "sink latency: ${latency:-unknown} us"
-parecord --raw --device=vorn_test.monitor --format=s16le --rate=$rate --channels=1 --latency-msec=20 \
+parecord --raw --device="$pulse_monitor" --format=s16le --rate=$rate --channels=1 --latency-msec=20 \
   "$work/monitor.raw" &
 recorder=$!
 pids+=($recorder)
