@@ -11,11 +11,14 @@
 #                                       server, PULSE_SERVER, HOME, ...); sets
 #                                       pulse_monitor, pulse_private and, for a
 #                                       private server, pulse_server_pid
+#   pulse_session_low_latency           brings the sink's latency down (see
+#                                       there) for the rest of the session
 #   pulse_session_stop                  undoes what start did; safe to repeat
 
 pulse_session_default_rate=44100
 pulse_module_index=
 pulse_server_pid=
+pulse_latency_stream_pid=
 
 pulse_session_start() {
   local work=$1 rate=${2:-$pulse_session_default_rate}
@@ -62,7 +65,29 @@ pulse_session_start_private() {
   return 1
 }
 
+# A stream of zeros that asks for a low latency: the null sink starts out
+# mixing two seconds ahead, and only a stream's request brings that down, once
+# the first block has run out. Sounds started before then would be cut off
+# before they were mixed, and a synchronous sound would wait for its drain.
+pulse_session_low_latency() {
+  local rate=${1:-$pulse_session_default_rate} latency= _
+  pacat --raw --format=s16le --rate="$rate" --channels=1 --latency-msec=20 /dev/zero &
+  pulse_latency_stream_pid=$!
+  for _ in $(seq 50); do
+    latency=$(pactl list sinks | awk -v sink="$PULSE_SINK" \
+      '/^Sink #/ { ours = 0 } $1 == "Name:" && $2 == sink { ours = 1 } ours && $1 == "Latency:" { print $2; exit }')
+    [ -n "$latency" ] && [ "$latency" -lt 50000 ] && break
+    sleep 0.1
+  done
+  echo "sink latency: ${latency:-unknown} us"
+}
+
 pulse_session_stop() {
+  if [ -n "$pulse_latency_stream_pid" ]; then
+    kill "$pulse_latency_stream_pid" 2>/dev/null || true
+    wait "$pulse_latency_stream_pid" 2>/dev/null || true
+    pulse_latency_stream_pid=
+  fi
   if [ -n "$pulse_module_index" ]; then
     pactl unload-module "$pulse_module_index" 2>/dev/null || true
     pulse_module_index=

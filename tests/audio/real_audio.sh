@@ -22,19 +22,7 @@ trap cleanup EXIT
 
 pulse_session_start "$work" $rate
 
-# A stream of zeros that asks for a low latency: the null sink starts out
-# mixing two seconds ahead, and only a stream's request brings that down, once
-# the first block has run out. Sounds started before then would be cut off
-# before they were mixed.
-pacat --raw --format=s16le --rate=$rate --channels=1 --latency-msec=20 /dev/zero &
-pids+=($!)
-for _ in $(seq 50); do
-  latency=$(pactl list sinks | awk -v sink="$PULSE_SINK" \
-    '/^Sink #/ { ours = 0 } $1 == "Name:" && $2 == sink { ours = 1 } ours && $1 == "Latency:" { print $2; exit }')
-  [ -n "$latency" ] && [ "$latency" -lt 50000 ] && break
-  sleep 0.1
-done
-echo "sink latency: ${latency:-unknown} us"
+pulse_session_low_latency $rate
 parecord --raw --device="$pulse_monitor" --format=s16le --rate=$rate --channels=1 --latency-msec=20 \
   "$work/monitor.raw" &
 recorder=$!
