@@ -100,6 +100,7 @@ play_game_to_end() {
   t0=$(now_us)
   for _ in $(seq $((game_over_limit_s * 20))); do
     [ -e "$rundir/Vorn.nrz" ] && break
+    kill -0 "$vorn_pid" 2>/dev/null || fail "the program ended in the middle of a game"
     sleep 0.05
   done
   [ -e "$rundir/Vorn.nrz" ] || fail "a game with no input did not end within $game_over_limit_s s"
