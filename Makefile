@@ -80,3 +80,9 @@ fuzz: asan-build
 clean: clean-asan
 clean-asan:
 	rm -rf $(ASAN_DIR)
+# The benchmark (a few minutes, not part of `make test`): pace, cost, start-up
+# and cue latency in one table; the figures also go to build/bench.json.
+.PHONY: bench
+bench: test-deps configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target vorn vorn_bench
+	bash bench/bench.sh $(BUILD_DIR)

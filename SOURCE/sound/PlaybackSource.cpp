@@ -20,6 +20,7 @@ std::size_t PlaybackSource::read(std::byte* to, std::size_t size)
         copied += part;
         position += part;
     }
+    if (copied > 0 && !firstRead) firstRead = std::chrono::steady_clock::now();
     return copied;
 }
 
@@ -28,6 +29,12 @@ std::size_t PlaybackSource::remaining() const
     const std::lock_guard lock(mutex);
     if (samples.empty()) return 0;
     return loop ? std::numeric_limits<std::size_t>::max() : samples.size() - position;
+}
+
+std::optional<std::chrono::steady_clock::time_point> PlaybackSource::firstReadAt() const
+{
+    const std::lock_guard lock(mutex);
+    return firstRead;
 }
 
 void PlaybackSource::detach()

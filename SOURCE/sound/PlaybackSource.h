@@ -4,6 +4,7 @@
 #include <condition_variable>
 #include <cstddef>
 #include <mutex>
+#include <optional>
 #include <span>
 
 // One sound's samples as the output device reads them on its own thread,
@@ -26,6 +27,8 @@ public:
     bool delivered() const;
     // True when the sound was delivered by deadline.
     bool waitDelivered(std::chrono::steady_clock::time_point deadline);
+    // When the device first took samples: a time stamp for the benchmark.
+    std::optional<std::chrono::steady_clock::time_point> firstReadAt() const;
 
     void markPlayedOut();
     // True when the sound played out within limit.
@@ -36,6 +39,7 @@ private:
     std::condition_variable changed;
     std::span<const std::byte> samples;
     std::size_t position = 0;
+    std::optional<std::chrono::steady_clock::time_point> firstRead;
     bool loop;
     bool reachedDevice = false;
     bool playedOut = false;

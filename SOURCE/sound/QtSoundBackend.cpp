@@ -117,3 +117,8 @@ void QtSoundBackend::drain(std::chrono::microseconds limit)
     if (!playing->waitDelivered(lastSentAt + kDeliveryLimit)) return;
     playing->waitPlayedOut(limit);
 }
+
+std::optional<std::chrono::steady_clock::time_point> QtSoundBackend::firstSampleTaken() const
+{
+    return playing ? playing->firstReadAt() : std::nullopt;
+}

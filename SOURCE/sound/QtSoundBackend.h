@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <memory>
+#include <optional>
 
 // Plays through Qt Multimedia on a thread of its own, which runs its own
 // event loop, so that the window's thread can block through a synchronous
@@ -28,6 +29,9 @@ public:
     void start(const PcmSound& sound, bool loop) override;
     void stop() override;
     void drain(std::chrono::microseconds limit) override;
+
+    // When the device first took samples of the sound now held; none yet, or none held.
+    std::optional<std::chrono::steady_clock::time_point> firstSampleTaken() const;
 
 private:
     struct SoundThread;

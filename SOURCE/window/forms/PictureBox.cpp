@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include <cmath>
+#include <cstring>
 
 class PictureBox::Surface : public QWidget {
 public:
@@ -54,6 +55,23 @@ QImage blankImage(QSize size, qreal ratio)
     return image;
 }
 
+// Makes transparent again only the part of image that was drawn on (ink, in
+// the surface's pixels): a whole-board clear on every frame of an animation
+// otherwise writes the full image each time, mostly over what is clear already.
+void eraseInk(QImage& image, QRect& ink)
+{
+    if (ink.isEmpty() || image.isNull()) {
+        ink = {};
+        return;
+    }
+    const qreal ratio = image.devicePixelRatio();
+    const QRect area = QRectF(QPointF(ink.topLeft()) * ratio, QSizeF(ink.size()) * ratio).toAlignedRect() & image.rect();
+    const auto rowBytes = static_cast<std::size_t>(area.width()) * sizeof(quint32);
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        std::memset(image.scanLine(y) + static_cast<std::size_t>(area.left()) * sizeof(quint32), 0, rowBytes);
+    ink = {};
+}
+
 } // namespace
 
 PictureBox::PictureBox(QWidget* container, ScaleMode scaleMode)
@@ -69,6 +87,8 @@ QWidget* PictureBox::client()
     syncSurface();
     return surface;
 }
+
+PictureBox::~PictureBox() = default;
 
 void PictureBox::setPicture(const QPixmap& newPicture)
 {
@@ -111,9 +131,10 @@ bool PictureBox::Visible() const
 void PictureBox::Cls()
 {
     ensureImages();
-    persistent.fill(Qt::transparent);
-    transient.fill(Qt::transparent);
-    surface->update();
+    endPainting();
+    surface->update(persistentInk | transientInk);
+    eraseInk(persistent, persistentInk);
+    eraseInk(transient, transientInk);
 }
 
 void PictureBox::PaintPicture(const QPixmap& source, double x, double y, double width, double height)
@@ -122,9 +143,8 @@ void PictureBox::PaintPicture(const QPixmap& source, double x, double y, double 
     QImage& target = autoRedraw ? persistent : transient;
     const double k = unitsPerPixel();
     const QRectF area(x / k, y / k, width / k, height / k);
-    QPainter painter(&target);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, scale == ScaleMode::Twips);
-    painter.drawPixmap(area, source, QRectF(source.rect()));
+    (autoRedraw ? persistentInk : transientInk) |= area.toAlignedRect();
+    painterOn(target).drawPixmap(area, source, QRectF(source.rect()));
     surface->update(area.toAlignedRect());
 }
 
@@ -166,10 +186,12 @@ void PictureBox::syncSurface()
     // changes the size or draws brings the surface up to date itself.
     if (surface->geometry() != contentsRect()) surface->setGeometry(contentsRect());
     if (persistent.isNull() || persistent.deviceIndependentSize().toSize() == surface->size()) return;
+    endPainting();
     QImage grown = blankImage(surface->size(), devicePixelRatioF());
     QPainter(&grown).drawImage(0, 0, persistent);
     persistent = grown;
     transient = blankImage(surface->size(), devicePixelRatioF());
+    transientInk = {};
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event)
@@ -195,14 +217,30 @@ void PictureBox::ensureImages()
     }
 }
 
-void PictureBox::paintSurface(QPainter& painter)
+QPainter& PictureBox::painterOn(QImage& target)
 {
-    if (!picture.isNull()) painter.drawPixmap(0, 0, picture);
-    if (!persistent.isNull()) painter.drawImage(0, 0, persistent);
+    if (painter && paintedImage == &target) return *painter;
+    endPainting();
+    painter = std::make_unique<QPainter>(&target);
+    painter->setRenderHint(QPainter::SmoothPixmapTransform, scale == ScaleMode::Twips);
+    paintedImage = &target;
+    return *painter;
+}
+
+void PictureBox::endPainting()
+{
+    painter.reset();
+}
+
+void PictureBox::paintSurface(QPainter& surfacePainter)
+{
+    endPainting();
+    if (!picture.isNull()) surfacePainter.drawPixmap(0, 0, picture);
+    if (!persistent.isNull()) surfacePainter.drawImage(0, 0, persistent);
     if (!transient.isNull()) {
         // Without AutoRedraw a drawing survives only until this repaint.
-        painter.drawImage(0, 0, transient);
-        transient.fill(Qt::transparent);
+        surfacePainter.drawImage(0, 0, transient);
+        eraseInk(transient, transientInk);
     }
 }
 

@@ -4,6 +4,10 @@
 #include <QImage>
 #include <QPixmap>
 
+#include <memory>
+
+class QPainter;
+
 // A picture box: a background colour, a picture shown from the inner area's
 // top-left corner, an optional 2-pixel sunken border, and a drawing surface on
 // which PaintPicture draws and Cls clears. Child controls live in client(),
@@ -19,6 +23,7 @@ public:
     enum : int { kShiftMask = 1, kCtrlMask = 2, kAltMask = 4 };
 
     explicit PictureBox(QWidget* container, ScaleMode scale = ScaleMode::Twips);
+    ~PictureBox() override;
 
     // The inner area (inside the border): container of child controls.
     QWidget* client();
@@ -72,7 +77,9 @@ private:
     void applyAutoSize();
     void syncSurface();
     void ensureImages();
-    void paintSurface(QPainter& painter);
+    void paintSurface(QPainter& surfacePainter);
+    QPainter& painterOn(QImage& target);
+    void endPainting();
     void pressOnSurface(QMouseEvent* event);
 
     Surface* surface;
@@ -80,6 +87,13 @@ private:
     QPixmap picture;
     QImage persistent;
     QImage transient;
+    // The parts of each image drawn on since it was last cleared, in surface pixels.
+    QRect persistentInk;
+    QRect transientInk;
+    // Kept open across PaintPicture calls, since the game paints a board of
+    // up to 98 cells at a time; closed before anything else uses the image.
+    std::unique_ptr<QPainter> painter;
+    const QImage* paintedImage = nullptr;
     bool autoRedraw = false;
     bool autoSize = false;
     int borderStyle = kBorderNone;

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "window/Form1.h"
+
+#include <memory>
+
+// The shipped platform (Qt's event loop and sound service) with the given
+// clock and a scripted stream of pieces: three blocks of one colour, the
+// colours in turn. With no input each falls the whole board down column 4,
+// clears itself on landing and leaves in three collapses of 17 frames, so a
+// game never ends and every piece costs the same.
+Platform benchPlatform(std::shared_ptr<Clock> clock);
+
+// Chooses the starting level through its menu handler, as a player would.
+void chooseStartingLevel(Form1& form, int level);

@@ -1,0 +1,33 @@
+// The benchmark's in-process part: `vorn_bench pace|cost|throughput|cues`
+// prints figures as "key value" lines; `vorn_bench report FIGURES JSON`
+// prints the table against the budgets and writes the JSON file.
+#include "Benchmarks.h"
+
+#include "support/TemporaryWorkingDirectory.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <map>
+#include <string>
+
+int main(int argc, char* argv[])
+{
+    const std::map<std::string, std::function<void()>> measurements{
+        {"pace", measurePace}, {"cost", measureCost}, {"throughput", measureThroughput}, {"cues", measureCues}};
+    if (argc == 4 && std::strcmp(argv[1], "report") == 0) return writeReport(argv[2], argv[3]) ? 0 : 1;
+    const auto measurement = argc == 2 ? measurements.find(argv[1]) : measurements.end();
+    if (measurement == measurements.end()) {
+        std::fprintf(stderr, "usage: vorn_bench pace|cost|throughput|cues | report FIGURES JSON\n");
+        return 2;
+    }
+    // The window draws into images only; nothing needs a screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    // The window reads and may write its top-players file in the current directory.
+    const TemporaryWorkingDirectory directory;
+    measurement->second();
+    return 0;
+}
