@@ -34,16 +34,9 @@ fi
 
 step() { echo "bench: $1" >&2; }
 
-# Runs one in-process measurement into the figures. The sound path can crash
-# now and then inside Qt's PulseAudio sink (a callback reaching a sink that is
-# gone; see the README): such a run is reported and taken once more.
+# Runs one in-process measurement into the figures.
 measure() {
-  local status=0
-  "$bench" "$1" >"$work/$1" || status=$?
-  if ((status != 0)); then
-    echo "bench: '$1' failed with status $status; running it once more" >&2
-    "$bench" "$1" >"$work/$1"
-  fi
+  "$bench" "$1" >"$work/$1"
   cat "$work/$1" >>"$figures"
 }
 : >"$figures"

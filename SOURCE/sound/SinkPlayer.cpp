@@ -15,6 +15,8 @@ namespace {
 // The sink reports that all data was handed over while its buffer still
 // plays; its free space shows when the buffer has run empty.
 constexpr int kPlayedOutCheckMs = 5;
+// Far longer than a stopped stream's last replies take to arrive.
+constexpr int kRetiredSinkGraceMs = 5000;
 
 // PulseAudio's clients play to the sink PULSE_SINK names, but Qt asks for
 // the default sink by name and so would pass over it: look it up ourselves.
@@ -66,5 +68,9 @@ void SinkPlayer::end()
     // Nothing more is heard from a sink that is going away.
     sink->disconnect();
     sink->stop();
-    sink.reset();
+    QAudioSink* stopped = sink.get();
+    retired.push_back(std::move(sink));
+    QTimer::singleShot(kRetiredSinkGraceMs, stopped, [this, stopped] {
+        retired.remove_if([stopped](const SinkHandle& old) { return old.get() == stopped; });
+    });
 }

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <list>
 #include <memory>
 
 // Plays one sound at a time through an audio sink of Qt Multimedia. Lives
@@ -30,6 +31,12 @@ private:
         void operator()(QObject* object) const { object->deleteLater(); }
     };
 
-    std::unique_ptr<QAudioSink, DeleteLater> sink;
+    using SinkHandle = std::unique_ptr<QAudioSink, DeleteLater>;
+
+    SinkHandle sink;
     QPointer<QTimer> playedOutCheck;  // a child of sink
+    // Stopped sinks, kept for a grace period: Qt's PulseAudio sink may still
+    // be called back by the server after stop (the reply to the drain it asked
+    // for itself when its data ran out), and a deleted sink would crash there.
+    std::list<SinkHandle> retired;
 };
