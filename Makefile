@@ -4,7 +4,7 @@ JOBS := $(shell nproc)
 
 .PHONY: run test deps test-deps configure build clean
 
-run: build
+run: program
 	./$(BUILD_DIR)/vorn
 
 test: test-deps build
@@ -30,9 +30,12 @@ clean:
 
 # ---- Installing, and the Debian package ----
 PREFIX ?= /usr/local
+PACKAGE_TREE := $(BUILD_DIR)/vorn-source
+PACKAGE_DEB := $(BUILD_DIR)/vorn_1.00_amd64.deb
+PACKAGE_CHANGES := $(BUILD_DIR)/vorn_1.00_amd64.changes
 .PHONY: program install package-deps package package-test
 
-# Installing and packaging need the program only, not the tests.
+# Playing, installing and packaging need the program only, not the tests.
 program: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target vorn
 
@@ -42,12 +45,21 @@ install: program
 package-deps:
 	tools/install-deps.sh packages-run.txt packages-package.txt
 
-package: package-deps program
-	rm -f $(BUILD_DIR)/vorn_*.deb
-	cd $(BUILD_DIR) && cpack
+# dpkg-buildpackage builds debian/ from a copy of the working tree (the files
+# git tracks or would add), so that its debris stays out of the repository and
+# its results (.deb, -dbgsym .deb, .buildinfo, .changes) land in $(BUILD_DIR),
+# the copy's parent. Any error or warning of lintian fails the package.
+package: package-deps
+	rm -rf $(PACKAGE_TREE) $(BUILD_DIR)/vorn_* $(BUILD_DIR)/vorn-dbgsym_*
+	mkdir -p $(PACKAGE_TREE)
+	git ls-files -z --cached --others --exclude-standard | tar -c --null -T - | tar -x -C $(PACKAGE_TREE)
+	cd $(PACKAGE_TREE) && DEB_BUILD_OPTIONS="parallel=$(JOBS)" dpkg-buildpackage -us -uc -b
+	rm -rf $(PACKAGE_TREE)
+	lintian --pedantic --display-info --fail-on error,warning $(PACKAGE_DEB) $(PACKAGE_CHANGES)
 
-# As root: installs the package with apt-get, starts it and removes it again.
-package-test: package
+# As root: installs the package with apt-get, starts it under a private X
+# server, closes its window and removes the package again.
+package-test: package test-deps
 	tests/package_test.sh $(BUILD_DIR)
 
 # ---- The sanitizer tree: the whole suite again, built by clang in Debug (assertions

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and expects exactly the files of
-# installed-files.txt, each where the desktop looks for it: the program on
-# the path the desktop entry runs, every icon as large as its theme folder
+# installed-files.txt, each where the desktop looks for it: the program in
+# games/ (on the default path) that the desktop entry runs, a manual page that
+# man reads without a warning, every icon as large as its theme folder
 # says, and metainfo that resolves against the installed desktop entry.
 #   install_layout.sh BUILD_DIR
 set -euo pipefail
@@ -26,7 +27,10 @@ cmake --install "$build" --prefix "$prefix" > /dev/null
 installed=$(cd "$prefix" && find . ! -type d | sed 's|^\./||' | sort)
 diff <(sort "$expected") <(echo "$installed") >&2 || fail "the installed files are not those of $expected (< expected, > installed)"
 
-[ -x "$prefix/bin/vorn" ] || fail "bin/vorn is not executable"
+[ -x "$prefix/games/vorn" ] || fail "games/vorn is not executable"
+page="$prefix/share/man/man6/vorn.6"
+warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 > /dev/null)
+[ -z "$warnings" ] || fail "man warns about vorn.6: $warnings"
 entry=$(echo "$prefix"/share/applications/*.desktop)
 id=$(basename "$entry" .desktop)
 grep -qx "Exec=vorn" "$entry" || fail "the desktop entry does not run vorn"
