@@ -1,9 +1,11 @@
 // The top-players table in the window: loaded at start-up (or created),
 // placed after a game over, saved every time, never after a stopped game,
-// and start-up going on whatever the file holds.
+// start-up going on whatever the file holds, and windows started in one
+// directory keeping each other's results.
 #include "support/GameScript.h"
 #include "support/ReadOnlyDirectory.h"
 #include "support/Scenarios.h"
+#include "support/TableModel.h"
 #include "support/TableWrites.h"
 #include "support/TestForm.h"
 
@@ -17,10 +19,18 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QTest>
 
 #include <algorithm>
+#include <chrono>
 #include <limits>
+#include <memory>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace {
 
@@ -51,6 +61,98 @@ QStringList captions(const Form1& f)
     for (int i = 0; i <= 4; ++i) lines << f.topime(i)->Caption() << f.topcash(i)->Caption();
     return lines;
 }
+
+QStringList defaultTable()
+{
+    QStringList table;
+    for (int i = 0; i <= 4; ++i) table << "Mirako" << "0$";
+    return table;
+}
+
+// The game over that ends with 3$: a shower on a shower lifts columns 2 and 6 into row 3.
+void playToGameOverWith3(TestForm& t)
+{
+    setColumns(*t.form, {"", "1212121212", "1", "2121218", "2", "1212121212", ""});
+    t.random->play(drawsFor({8}));
+    t.form->Command1_Click();
+    QVERIFY(t.form->gameOver);
+}
+
+// Two windows started in one directory: the second one's, which the second
+// made the current one for both.
+struct TwoWindows {
+    TestForm first;
+    TestForm second;
+
+    QByteArray fileBytes() const { return ::fileBytes(second); }
+};
+
+// Holds the lock that windows take on their directory to enter a result, as
+// a window stuck in the middle of its save would.
+class StuckWindowLock {
+public:
+    explicit StuckWindowLock(const QString& directory)
+        : descriptor(::open(QFile::encodeName(directory).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+    {
+        if (descriptor < 0 || ::flock(descriptor, LOCK_EX | LOCK_NB) != 0) qFatal("cannot lock the directory");
+    }
+    ~StuckWindowLock() { ::close(descriptor); }
+    StuckWindowLock(const StuckWindowLock&) = delete;
+    StuckWindowLock& operator=(const StuckWindowLock&) = delete;
+
+private:
+    int descriptor;
+};
+
+constexpr qint64 kLockWaitMs = 1000;
+constexpr qint64 kLockWaitToleranceMs = 2000;
+
+// One window in its own process (racing_window) in the directory given.
+class RacingWindow {
+public:
+    explicit RacingWindow(const QString& directory)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        process.setProcessEnvironment(environment);
+        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process.start(QStringLiteral(RACING_WINDOW_PROGRAM), {directory});
+    }
+    ~RacingWindow()
+    {
+        process.closeWriteChannel();
+        if (!process.waitForFinished(kPatienceMs)) process.kill();
+        process.waitForFinished();
+    }
+    RacingWindow(const RacingWindow&) = delete;
+    RacingWindow& operator=(const RacingWindow&) = delete;
+
+    // Enters the result when the steady clock reaches at.
+    void enter(const QString& name, qint64 cash, std::chrono::steady_clock::time_point at)
+    {
+        const auto nanoseconds = std::chrono::duration_cast<std::chrono::nanoseconds>(at.time_since_epoch()).count();
+        process.write(QStringLiteral("%1 %2 %3\n").arg(name).arg(cash).arg(nanoseconds).toUtf8());
+        // QProcess writes only from its event loop or when told to wait.
+        process.waitForBytesWritten(kPatienceMs);
+    }
+
+    // The next line the window says, or nothing if it says none in time.
+    QByteArray nextLine()
+    {
+        while (!process.canReadLine())
+            if (!process.waitForReadyRead(kPatienceMs)) return {};
+        return process.readLine().trimmed();
+    }
+
+private:
+    static constexpr int kPatienceMs = 10'000;
+    QProcess process;
+};
+
+constexpr int kRacingWindows = 4;
+constexpr int kRaces = 50;
+// Time enough for every window to read its line before the moment comes.
+constexpr std::chrono::milliseconds kRaceStartsIn{20};
 
 constexpr qint64 kFourGigabytes = qint64(4) << 30;
 constexpr qint64 kStartUpToleranceUs = 50'000;
@@ -166,6 +268,101 @@ private slots:
         for (int i = 0; i < 4; ++i) expected << "Mirako" << "0$";
         QCOMPARE(captions(f), expected);
         QCOMPARE(fileBytes(t), QByteArray("\xC8" "en\xEC" "k\r\n0$\r\n") + QByteArray("Mirako\r\n0$\r\n").repeated(4));
+        // The lock that windows in one directory share leaves no file of its own.
+        QCOMPARE(QDir(t.directory.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList{"Vorn.nrz"});
+    }
+
+    void twoWindowsInOneDirectoryKeepBothResults_data()
+    {
+        QTest::addColumn<bool>("firstEndsFirst");
+        QTest::newRow("the first window's game ends first") << true;
+        QTest::newRow("the second window's game ends first") << false;
+    }
+
+    void twoWindowsInOneDirectoryKeepBothResults()
+    {
+        QFETCH(bool, firstEndsFirst);
+        TwoWindows windows;
+        Form1& first = *windows.first.form;
+        Form1& second = *windows.second.form;
+        first.Form_Load();
+        second.Form_Load();
+        first.ime->setText(QStringLiteral("Ann"));
+        second.ime->setText(QStringLiteral("Bo"));
+        if (firstEndsFirst) {
+            playToGameOverWith3(windows.first);
+            playToGameOver(windows.second);
+        } else {
+            playToGameOver(windows.second);
+            playToGameOverWith3(windows.first);
+        }
+        const QStringList both = enterResult(enterResult(defaultTable(), "Ann", 3).table, "Bo", 0).table;
+        QCOMPARE(windows.fileBytes(), asciiTableFile(both));
+        // The window that saved last shows what it saved.
+        QCOMPARE(captions(firstEndsFirst ? second : first), both);
+    }
+
+    // A window whose save failed keeps its result on screen, and enters the
+    // next one in the table as it shows it, not as the file holds it.
+    void aResultThatCouldNotBeSavedIsKeptByTheNextSave()
+    {
+        TestForm t;
+        Form1& f = *t.form;
+        f.Form_Load();
+        f.ime->setText(QStringLiteral("Ann"));
+        {
+            const ReadOnlyDirectory readOnly(t.directory.path());
+            playToGameOverWith3(t);
+        }
+        f.ime->setText(QStringLiteral("Bo"));
+        f.NewGameReset();
+        playToGameOver(t);
+        const QStringList both = enterResult(enterResult(defaultTable(), "Ann", 3).table, "Bo", 0).table;
+        QCOMPARE(captions(f), both);
+        QCOMPARE(fileBytes(t), asciiTableFile(both));
+    }
+
+    void aStuckWindowDelaysTheSaveByAboutASecond()
+    {
+        TestForm t;
+        Form1& f = *t.form;
+        f.Form_Load();
+        QElapsedTimer timer;
+        {
+            const StuckWindowLock stuck(t.directory.path());
+            timer.start();
+            playToGameOver(t);
+        }
+        const qint64 elapsedMs = timer.elapsed();
+        QVERIFY2(elapsedMs >= kLockWaitMs * 9 / 10 && elapsedMs <= kLockWaitMs + kLockWaitToleranceMs,
+                 qPrintable(QString::number(elapsedMs) + " ms"));
+        QCOMPARE(fileBytes(t), asciiTableFile(enterResult(defaultTable(), "Player", 0).table));
+        for (QWidget* window : QApplication::topLevelWidgets()) QVERIFY(!qobject_cast<QDialog*>(window));
+    }
+
+    // Games ending at the same moment in separate processes, race after race:
+    // each race's results all beat the ones before, so every one must show.
+    void gameOversAtTheSameMomentInFourProcesses()
+    {
+        const TemporaryWorkingDirectory directory;
+        std::vector<std::unique_ptr<RacingWindow>> windows;
+        for (int w = 0; w < kRacingWindows; ++w) windows.push_back(std::make_unique<RacingWindow>(directory.path()));
+        for (auto& window : windows) QCOMPARE(window->nextLine(), QByteArray("ready"));
+        QStringList expected = defaultTable();
+        for (int race = 1; race <= kRaces; ++race) {
+            const auto start = std::chrono::steady_clock::now() + kRaceStartsIn;
+            for (int w = 0; w < kRacingWindows; ++w) {
+                const QString name = QStringLiteral("W%1R%2").arg(w).arg(race);
+                const qint64 cash = kRacingWindows * race + w;
+                windows[static_cast<std::size_t>(w)]->enter(name, cash, start);
+                expected = enterResult(expected, name, cash).table;
+            }
+            for (auto& window : windows) QCOMPARE(window->nextLine(), QByteArray("saved"));
+            QFile file(directory.filePath(QStringLiteral("Vorn.nrz")));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QVERIFY2(file.readAll() == asciiTableFile(expected), qPrintable(QStringLiteral("race %1").arg(race)));
+        }
     }
 
     void aStoppedGameIsNotEntered_data()

@@ -42,8 +42,8 @@ TopPlayersFileLines readTopPlayersFile(const QString& path)
     result.state = openRegularFile(file, path);
     if (result.state != TopPlayersFileState::Read) return result;
 
-    QByteArray head = file.read(kMaxTopPlayersFileBytes);
-    QBuffer lines(&head);
+    result.bytes = file.read(kMaxTopPlayersFileBytes);
+    QBuffer lines(&result.bytes);
     lines.open(QIODevice::ReadOnly);
     while (result.lines.size() < kTopPlayersLineCount && !lines.atEnd()) {
         result.lines.append(decodeWindows1250(readBoundedLine(lines, kMaxTopPlayersLineBytes)));

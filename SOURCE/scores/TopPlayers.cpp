@@ -5,12 +5,22 @@
 
 #include "scores/LenientNumber.h"
 #include "scores/TopPlayersFile.h"
+#include "scores/TopPlayersLock.h"
 #include "window/forms/Label.h"
 #include "window/forms/TextBox.h"
 
 namespace {
 
 constexpr int kRanks = 5;
+
+// A line that could not be read leaves its label empty.
+void showTable(Form1& form, const QStringList& lines)
+{
+    for (int i = 0; i < kRanks; ++i) {
+        form.topime(i)->setCaption(lines.value(2 * i));
+        form.topcash(i)->setCaption(lines.value(2 * i + 1));
+    }
+}
 
 } // namespace
 
@@ -21,22 +31,35 @@ void Form1::LoadTopPlayers()
         SaveTopPlayers();
         return;
     }
-    // A line that could not be read leaves its label empty.
-    for (int i = 0; i < kRanks; ++i) {
-        topime(i)->setCaption(file.lines.value(2 * i));
-        topcash(i)->setCaption(file.lines.value(2 * i + 1));
-    }
+    showTable(*this, file.lines);
+    if (file.state == TopPlayersFileState::Read) topFileSeen = file.bytes;
 }
 
 void Form1::SaveTopPlayers()
 {
     QStringList lines;
     for (int i = 0; i < kRanks; ++i) lines << topime(i)->Caption() << topcash(i)->Caption();
-    writeTopPlayersFile(kTopPlayersFileName, lines);
+    if (writeTopPlayersFile(kTopPlayersFileName, lines)) topFileSeen = encodeTopPlayersFile(lines);
+}
+
+void Form1::ReloadChangedTopPlayers()
+{
+    // A window that never read nor wrote the file keeps its own table, and so
+    // does one whose last save failed while the file stayed as it knew it.
+    if (!topFileSeen) return;
+    const TopPlayersFileLines file = readTopPlayersFile(kTopPlayersFileName);
+    if (file.state != TopPlayersFileState::Read || file.bytes == *topFileSeen) return;
+    showTable(*this, file.lines);
+    topFileSeen = file.bytes;
 }
 
 void Form1::InsertTopPlayer()
 {
+    // Another window in this directory may have saved its result since this
+    // one read the file; the lock keeps it out until this save is done.
+    const TopPlayersLock lock(kTopPlayersFileName);
+    ReloadChangedTopPlayers();
+
     // A result equal to a listed one ranks above it.
     int pos = 0;
     for (int i = 1; i <= kRanks; ++i) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -24,6 +25,7 @@ enum class TopPlayersFileState {
 struct TopPlayersFileLines {
     TopPlayersFileState state = TopPlayersFileState::Missing;
     QStringList lines;  // at most kTopPlayersLineCount, empty unless Read
+    QByteArray bytes;   // what was read, at most kMaxTopPlayersFileBytes
 };
 
 // Reads the first ten lines at most; a shorter file gives fewer lines. Line
@@ -33,6 +35,9 @@ struct TopPlayersFileLines {
 // device or socket by that name, or a dangling link, is CannotOpen and is
 // never opened in a way that could block.
 TopPlayersFileLines readTopPlayersFile(const QString& path);
+
+// The bytes that writeTopPlayersFile writes for the lines.
+QByteArray encodeTopPlayersFile(const QStringList& lines);
 
 // Replaces the file with the ten lines in one step: the new table is written
 // to a temporary file beside it and renamed over the old one, so the file is

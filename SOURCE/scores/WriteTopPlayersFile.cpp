@@ -9,7 +9,9 @@ namespace {
 constexpr char kLineEnd[] = "\r\n";
 constexpr QChar kLineFeed = u'\n';
 
-QByteArray encodeTable(const QStringList& lines)
+}  // namespace
+
+QByteArray encodeTopPlayersFile(const QStringList& lines)
 {
     QByteArray bytes;
     for (QString line : lines) {
@@ -18,8 +20,6 @@ QByteArray encodeTable(const QStringList& lines)
     }
     return bytes;
 }
-
-}  // namespace
 
 bool writeTopPlayersFile(const QString& path, const QStringList& tenLines)
 {
@@ -31,7 +31,7 @@ bool writeTopPlayersFile(const QString& path, const QStringList& tenLines)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
     // Qt 6.4's commit() renames even when a buffered flush failed, so a full
     // disk would leave a cut-off table. Unbuffered, a short write shows here.
-    const QByteArray bytes = encodeTable(tenLines);
+    const QByteArray bytes = encodeTopPlayersFile(tenLines);
     if (file.write(bytes) != bytes.size()) file.cancelWriting();
     return file.commit();
 }

@@ -4,9 +4,11 @@
 #include "window/Platform.h"
 #include "window/forms/ControlArray.h"
 
+#include <QByteArray>
 #include <QMainWindow>
 
 #include <array>
+#include <optional>
 #include <cstdint>
 
 class CommandButton;
@@ -118,9 +120,14 @@ public:
     void LoadTopPlayers();
     void SaveTopPlayers();
     void InsertTopPlayer();
+    void ReloadChangedTopPlayers();
 
     // True while RunGame is on the stack, also while a stopped game unwinds.
     bool gameLoopRunning = false;
+    // The top-players file as this window last read or wrote it; nothing
+    // before it has done either. Another window in the same directory that
+    // saved since then shows as a difference.
+    std::optional<QByteArray> topFileSeen;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

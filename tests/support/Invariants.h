@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <functional>
 
 // One input of the player, delivered the way the window system delivers it.
@@ -36,6 +37,10 @@ public:
     int gamesOver = 0;
     int pieces = 0;
     int inputs = 0;
+    // Saves of the table file since the rules began to watch.
+    int saves() { return writes.count(); }
+    // The lost games' results by the rank they entered at (index 0: below all five).
+    std::array<int, 6> entriesAtRank{};
 
 private:
     void yielded(std::int32_t deadline);

@@ -33,11 +33,12 @@ void expectReady(const Form1& f)
     for (int i = 0; i <= 2; ++i) QVERIFY(!f.Dio(i)->Visible());
 }
 
-void loadOverDefaultTable(TestForm& test)
+void loadOverTable(TestForm& test, const QByteArray& table)
 {
     QFile file(test.directory.filePath(QStringLiteral("Vorn.nrz")));
-    const QByteArray table = QByteArray("Mirako\r\n0$\r\n").repeated(5);
     if (!file.open(QIODevice::WriteOnly) || file.write(table) != table.size()) qFatal("cannot write the table");
     file.close();
     test.form->Form_Load();
 }
+
+void loadOverDefaultTable(TestForm& test) { loadOverTable(test, QByteArray("Mirako\r\n0$\r\n").repeated(5)); }

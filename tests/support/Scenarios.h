@@ -13,3 +13,5 @@ void expectReady(const Form1& form);
 // Starts the window over the default table already on disk: start-up then
 // only reads it, and nothing is saved (and synced to disk) before play.
 void loadOverDefaultTable(TestForm& test);
+// The same over the table file given.
+void loadOverTable(TestForm& test, const QByteArray& table);
