@@ -12,6 +12,8 @@
 
 #include "window/QtClock.h"
 
+#include <QGuiApplication>
+
 namespace {
 
 // About 15 s of play: four pieces of three falling the whole board.
@@ -48,6 +50,7 @@ void measureWakeups()
         ++steps;
     };
     form.Command1_Click();
-    std::fprintf(stderr, "wakeups: %ld voluntary switches of the main thread over %d fall steps\n", switches, steps);
+    std::fprintf(stderr, "wakeups: %ld voluntary switches of the main thread over %d fall steps, on the %s platform\n",
+                 switches, steps, qPrintable(QGuiApplication::platformName()));
     printFigure("wakeups_per_step", static_cast<double>(switches) / steps);
 }

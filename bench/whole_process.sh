@@ -124,10 +124,10 @@ peak_rss_mb() {
 }
 
 start_x_session
-(cd "$work" && "$bench" startup "$vorn")
+(cd "$work" && QT_QPA_PLATFORM=xcb "$bench" startup "$vorn")
 play_span 1
 echo "cpu_fraction.level1 $span_cpu"
-(cd "$work" && "$bench" wakeups)
+(cd "$work" && QT_QPA_PLATFORM=xcb "$bench" wakeups)
 play_span 10
 echo "cpu_fraction.level10 $span_cpu"
 peak_rss_mb >"$work/rss"
