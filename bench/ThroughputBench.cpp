@@ -50,7 +50,7 @@ double redrawMicroseconds()
     return median(costs);
 }
 
-// Games with random presses of the player, one after another on one window, until enough
+// Games with random presses on the board, one after another on one window, until enough
 // landings have settled; each landing has exactly one first-pass pause.
 double landingsPerSecond()
 {
@@ -70,7 +70,7 @@ double landingsPerSecond()
             if (++landings == kLandings) form.o12_Click();
         }
         while (nextClick <= deadline) {
-            test.clock->at(nextClick, [&form, press = PlayerInputs::anyPress(chance)] { press.deliver(form); });
+            test.clock->at(nextClick, [&form, press = PlayerInputs::anyBoardPress(chance)] { press.deliver(form); });
             nextClick += static_cast<std::int32_t>(1 + chance() % kMaxClickGapMs);
         }
     };
