@@ -2,7 +2,8 @@
 # The benchmark's whole-process part: the real program under Xvfb with a
 # window manager and real X input. Prints "key value" lines:
 #   startup_ms        just before the program starts to the first screenshot
-#                     showing the board, median of 5 (vorn_bench startup)
+#                     showing the board, median of 5 (vorn_bench startup);
+#   startup_accuracy_ms the longest interval between its screenshots
 #   cpu_fraction.*    CPU time / wall time over 20 s of whole games with no
 #                     input at levels 1 and 10
 #   wakeups_per_step  the main thread's voluntary switches per fall step made,
