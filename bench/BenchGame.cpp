@@ -1,6 +1,7 @@
 #include "BenchGame.h"
 
 #include "support/GameScript.h"
+#include "support/PlayerInputs.h"
 #include "support/ScriptedRandom.h"
 
 namespace {
@@ -24,4 +25,4 @@ Platform benchPlatform(std::shared_ptr<Clock> clock)
     return platform;
 }
 
-void chooseStartingLevel(Form1& form, int level) { form.o221_Click(static_cast<Integer>(level - 1)); }
+void chooseStartingLevel(Form1& form, int level) { PlayerInputs::levelItem(level - 1).deliver(form); }

@@ -11,5 +11,5 @@
 // game never ends and every piece costs the same.
 Platform benchPlatform(std::shared_ptr<Clock> clock);
 
-// Chooses the starting level through its menu handler, as a player would.
+// Chooses the starting level (1 to 10) through its menu item, as a player would.
 void chooseStartingLevel(Form1& form, int level);

@@ -8,8 +8,8 @@
 #include "PauseRecorder.h"
 #include "Statistics.h"
 
+#include "game/Pauses.h"
 #include "window/QtClock.h"
-#include "window/forms/PictureBox.h"
 
 #include <QString>
 
@@ -18,12 +18,9 @@
 namespace {
 
 constexpr std::array kLevels{1, 5, 10};
-constexpr int kPauseBeforeLevel = 24;  // a step pauses 24 - level ms
-constexpr std::int32_t kFrameMs = 14;
-constexpr int kFramesPerCollapse = 17;
 constexpr int kMinSteps = 300;
-// Three pieces of three: 336 steps and nine collapses of 17 frames.
-constexpr int kMinFrames = 9 * kFramesPerCollapse;
+// Three pieces of three: 336 steps and nine collapses.
+constexpr int kMinFrames = 9 * Pauses::kCollapseFrames;
 
 struct Errors {
     std::vector<double> steps;
@@ -33,8 +30,8 @@ struct Errors {
 double ms(std::chrono::steady_clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
 
 // A step's period runs to the next step of the same piece; a frame's to the
-// next frame of the same collapse (collapses come in runs of 17 frames).
-Errors errorsOf(const std::vector<PauseRecorder::Pause>& pauses, std::int32_t stepMs)
+// next frame of the same collapse (collapses come in runs of frames).
+Errors errorsOf(const std::vector<PauseRecorder::Pause>& pauses)
 {
     Errors errors;
     int frameInRun = 0;
@@ -42,12 +39,12 @@ Errors errorsOf(const std::vector<PauseRecorder::Pause>& pauses, std::int32_t st
         const PauseRecorder::Pause& pause = pauses[k];
         const PauseRecorder::Pause& next = pauses[k + 1];
         const double period = ms(next.start - pause.start);
-        const auto isStep = [stepMs](const PauseRecorder::Pause& p) { return p.falling && p.length == stepMs; };
-        const auto isFrame = [](const PauseRecorder::Pause& p) { return !p.falling && p.length == kFrameMs; };
-        if (isStep(pause) && isStep(next)) errors.steps.push_back(period - stepMs);
+        const auto isStep = [](const PauseRecorder::Pause& p) { return p.kind == YieldKind::FallStep; };
+        const auto isFrame = [](const PauseRecorder::Pause& p) { return p.kind == YieldKind::CollapseFrame; };
+        if (isStep(pause) && isStep(next)) errors.steps.push_back(period - pause.length);
         frameInRun = isFrame(pause) ? frameInRun + 1 : 0;
-        if (isFrame(next) && frameInRun % kFramesPerCollapse != 0 && frameInRun > 0)
-            errors.frames.push_back(period - kFrameMs);
+        if (isFrame(next) && frameInRun % Pauses::kCollapseFrames != 0 && frameInRun > 0)
+            errors.frames.push_back(period - Pauses::kFramePauseMs);
     }
     return errors;
 }
@@ -59,20 +56,18 @@ Errors playAtLevel(int level)
     form.Form_Load();
     form.show();
     chooseStartingLevel(form, level);
-    recorder->pieceFalling = [&form] { return form.Dio(0)->Visible(); };
+    recorder->kindOf = [&form](std::int32_t length) { return yieldKindOf(form, length); };
     int steps = 0;
     int frames = 0;
     recorder->onPause = [&] {
         const PauseRecorder::Pause& pause = recorder->pauses.back();
-        if (pause.falling)
-            ++steps;
-        else if (pause.length == kFrameMs)
-            ++frames;
+        steps += pause.kind == YieldKind::FallStep;
+        frames += pause.kind == YieldKind::CollapseFrame;
         // Stop at the first step of a piece once enough whole pieces were seen.
-        if (pause.falling && steps > kMinSteps && frames >= kMinFrames && !form.stopGame) form.o12_Click();
+        if (pause.kind == YieldKind::FallStep && steps > kMinSteps && frames >= kMinFrames && !form.stopGame) form.o12_Click();
     };
     form.Command1_Click();
-    return errorsOf(recorder->pauses, kPauseBeforeLevel - level);
+    return errorsOf(recorder->pauses);
 }
 
 } // namespace

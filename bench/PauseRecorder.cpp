@@ -15,7 +15,8 @@ void PauseRecorder::waitForEvents(std::int32_t deadline)
 {
     if (pauseDeadline != deadline) {
         pauseDeadline = deadline;
-        pauses.push_back({deadline - lastTick, pieceFalling && pieceFalling(), lastTickAt});
+        const std::int32_t length = deadline - lastTick;
+        pauses.push_back({length, kindOf ? kindOf(length) : YieldKind::LaterPass, lastTickAt});
         if (onPause) onPause();
     }
     shipped->waitForEvents(deadline);

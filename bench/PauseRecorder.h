@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/YieldKinds.h"
 #include "window/Clock.h"
 
 #include <chrono>
@@ -16,7 +17,7 @@ class PauseRecorder : public Clock {
 public:
     struct Pause {
         std::int32_t length;  // ms, as the game asked for it
-        bool falling;         // a piece was falling as the pause began
+        YieldKind kind;
         std::chrono::steady_clock::time_point start;
     };
 
@@ -27,7 +28,7 @@ public:
     void waitForEvents(std::int32_t deadline) override;
 
     // Asked as each pause begins.
-    std::function<bool()> pieceFalling;
+    std::function<YieldKind(std::int32_t length)> kindOf;
     // Runs after each pause is noted, inside the game's yield.
     std::function<void()> onPause;
     std::vector<Pause> pauses;

@@ -5,7 +5,9 @@
 #include "Figures.h"
 #include "Statistics.h"
 
+#include "support/PlayerInputs.h"
 #include "support/TestForm.h"
+#include "support/YieldKinds.h"
 #include "window/forms/PictureBox.h"
 
 #include <QCoreApplication>
@@ -17,9 +19,7 @@ namespace {
 constexpr int kRedraws = 1000;
 constexpr int kLandings = 10000;
 constexpr unsigned kSeed = 2024;
-constexpr std::int32_t kFirstPassPauseMs = 250;
 constexpr int kMaxClickGapMs = 700;
-constexpr double kBoardWidth = 224;  // clicks land a little beyond both walls too
 
 using Steady = std::chrono::steady_clock;
 
@@ -50,7 +50,7 @@ double redrawMicroseconds()
     return median(costs);
 }
 
-// Games with random clicks, one after another on one window, until enough
+// Games with random presses on the board, one after another on one window, until enough
 // landings have settled; each landing has exactly one first-pass pause.
 double landingsPerSecond()
 {
@@ -64,14 +64,13 @@ double landingsPerSecond()
     std::int32_t lastLandingPause = -1;
     int landings = 0;
     test.clock->onYield = [&](std::int32_t deadline) {
-        if (deadline - form.waitStart == kFirstPassPauseMs && form.waitStart != lastLandingPause) {
+        const YieldKind kind = yieldKindOf(form, deadline - form.waitStart);
+        if (kind == YieldKind::FirstPassPause && form.waitStart != lastLandingPause) {
             lastLandingPause = form.waitStart;
             if (++landings == kLandings) form.o12_Click();
         }
         while (nextClick <= deadline) {
-            const double x = std::uniform_real_distribution<double>(-20, kBoardWidth + 20)(chance);
-            const int button = chance() % 3 == 0 ? PictureBox::kRightButton : PictureBox::kLeftButton;
-            test.clock->at(nextClick, [&form, x, button] { form.Picture1_MouseDown(button, 0, x, 10); });
+            test.clock->at(nextClick, [&form, press = PlayerInputs::anyBoardPress(chance)] { press.deliver(form); });
             nextClick += static_cast<std::int32_t>(1 + chance() % kMaxClickGapMs);
         }
     };

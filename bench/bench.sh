@@ -47,12 +47,12 @@ measure cost
 step "redraw cost and landings on the virtual clock"
 measure throughput
 step "the real program under Xvfb: start-up, CPU, wakeups, memory (about 2 min)"
-bash "$here/whole_process.sh" "$build/vorn" >>"$figures"
+bash "$here/whole_process.sh" "$build/vorn" "$bench" >>"$figures"
 if ((sound)); then
-  step "the six cues through the sound service"
+  step "the six cues through the real window, heard at the null sink's monitor"
   measure cues
 else
-  printf 'cue_first_sample_ms null\ncue_sync_extra_ms null\n' >>"$figures"
+  printf '%s null\n' cue_first_sample_ms cue_sync_extra_ms cue_sync_earliest_ms cue_timing_accuracy_ms >>"$figures"
 fi
 echo
 "$bench" report "$figures" "$build/bench.json"

@@ -1,18 +1,23 @@
 #!/usr/bin/env bash
 # The benchmark's whole-process part: the real program under Xvfb with a
 # window manager and real X input. Prints "key value" lines:
-#   startup_ms        process start to the window's frame mapped, median of 5
+#   startup_ms        just before the program starts to the first screenshot
+#                     showing the board, median of 5 (vorn_bench startup);
+#   startup_accuracy_ms the longest interval between its screenshots
 #   cpu_fraction.*    CPU time / wall time over 20 s of whole games with no
 #                     input at levels 1 and 10
-#   wakeups_per_step  voluntary switches of the main thread per fall step, level 1
+#   wakeups_per_step  the main thread's voluntary switches per fall step made,
+#                     the real window on this X server at level 1 (vorn_bench wakeups)
 #   peak_rss_mb       VmHWM after a whole game at level 10 with no input
 # Every process it starts ends with it.
+#
+#   whole_process.sh VORN VORN_BENCH
 set -euo pipefail
 vorn=$(realpath "$1")
+bench=$(realpath "$2")
 source "$(dirname "$0")/../tests/e2e/x_session.sh"
 
 readonly title="Vorn v2.00"
-readonly startups=5
 readonly span_s=20
 readonly game_over_limit_s=120
 ticks_per_s=$(getconf CLK_TCK)
@@ -41,32 +46,6 @@ stop_vorn() {
 }
 
 now_us() { echo $((${EPOCHREALTIME/./})); }
-
-# Process start to the first map of a top-level frame: the window manager maps
-# the frame once the window is mapped inside it, so this is the moment the
-# window appears on the screen.
-startup_once() {
-  local fifo=$work/xev.fifo line started
-  rm -f "$fifo"
-  mkfifo "$fifo"
-  stdbuf -oL xev -root -event substructure >"$fifo" 2>/dev/null &
-  local xev_pid=$!
-  pids+=("$xev_pid")
-  exec {events}<"$fifo"
-  sleep 0.3  # xev has selected the root window's events by now
-  started=$(now_us)
-  start_vorn
-  while read -r -t 20 line <&"$events"; do
-    [[ $line == MapNotify* ]] && break
-  done || fail "the window was not mapped within 20 s"
-  echo $((($(now_us) - started) / 1000))
-  exec {events}<&-
-  kill "$xev_pid" 2>/dev/null || true
-  wait "$xev_pid" 2>/dev/null || true
-  stop_vorn
-}
-
-median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
 # "Options" > "Starting level" > "Level N" with real X input: a click on the
 # menu bar, then the keyboard through the menu and its submenu.
@@ -119,31 +98,23 @@ new_game() {
 }
 
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
-voluntary_switches() { awk '/^voluntary_ctxt_switches/ { print $2 }' "/proc/$1/status"; }
 
 # Whole games with no input at the given level, one after another, until
 # at least span_s seconds were played; only the games themselves count.
-# Sets span_cpu (CPU time / wall time) and span_wakeups (the main thread's
-# voluntary switches per fall step).
+# Sets span_cpu (CPU time / wall time).
 play_span() {
-  local level=$1 played_us=0 ticks=0 switches=0 cpu0 sw0
+  local level=$1 played_us=0 ticks=0 cpu0
   open_window "$level"
   while ((played_us < span_s * 1000000)); do
     ((played_us == 0)) || new_game
     cpu0=$(cpu_ticks "$vorn_pid")
-    sw0=$(voluntary_switches "$vorn_pid")
     play_game_to_end
     ticks=$((ticks + $(cpu_ticks "$vorn_pid") - cpu0))
-    switches=$((switches + $(voluntary_switches "$vorn_pid") - sw0))
     played_us=$((played_us + game_us))
   done
   stop_vorn
-  # Fall steps counted as played time / (24 - level) ms: every step pauses
-  # that long, so this is at most the number of steps, and the landings'
-  # pauses and frames add their wakeups to the count above it.
-  read -r span_cpu span_wakeups < <(awk -v c=$ticks -v hz="$ticks_per_s" -v us=$played_us -v sw=$switches -v level="$level" \
-    'BEGIN { printf "%.6f %.4f\n", c / hz / (us / 1e6), sw / ((us / 1000) / (24 - level)) }')
-  echo "level $level: $((played_us / 1000)) ms of play, $ticks CPU ticks, $switches voluntary switches" >&2
+  span_cpu=$(awk -v c=$ticks -v hz="$ticks_per_s" -v us=$played_us 'BEGIN { printf "%.6f\n", c / hz / (us / 1e6) }')
+  echo "level $level: $((played_us / 1000)) ms of play, $ticks CPU ticks" >&2
 }
 
 peak_rss_mb() {
@@ -154,11 +125,10 @@ peak_rss_mb() {
 }
 
 start_x_session
-for _ in $(seq $startups); do startup_once; done >"$work/startups"
-echo "startup_ms $(median <"$work/startups")"
+(cd "$work" && QT_QPA_PLATFORM=xcb "$bench" startup "$vorn")
 play_span 1
 echo "cpu_fraction.level1 $span_cpu"
-echo "wakeups_per_step $span_wakeups"
+(cd "$work" && QT_QPA_PLATFORM=xcb "$bench" wakeups)
 play_span 10
 echo "cpu_fraction.level10 $span_cpu"
 peak_rss_mb >"$work/rss"

@@ -6,13 +6,14 @@
 // of their own, "New game", "Continue", both at once, a close request,
 // "Hide next", a level item and a burst of twenty presses. The rules of Invariants hold in every
 // run: no second game loop, a consistent state at the end, and the table
-// saved once after a game over and never otherwise.
+// saved once after a game over and never otherwise. Every run delivers its
+// input: one during a cue is handled at the next yield, or, after the
+// game-over cue, once the game loop has returned, as the event loop would.
 #include "support/GameScript.h"
 #include "support/Invariants.h"
 #include "support/PlayerInputs.h"
 #include "support/Scenarios.h"
-
-#include "window/forms/PictureBox.h"
+#include "support/YieldKinds.h"
 
 #include <QTest>
 
@@ -22,10 +23,6 @@
 
 namespace {
 
-constexpr int kFallPerStep = 4;
-constexpr int kPauseBeforeLevel = 24;
-constexpr std::int32_t kFirstPassPauseMs = 250;
-constexpr std::int32_t kFramePauseMs = 14;
 constexpr int kPressesInABurst = 20;
 constexpr int kLevelSeven = 6;
 
@@ -70,25 +67,19 @@ struct Landing {
     std::vector<Integer> piece;
 };
 
-bool firstFallStep(const Form1& f, std::int32_t length)
-{
-    return f.Dio(0)->Visible() && length == kPauseBeforeLevel - f.level &&
-           f.pieceY == kFallPerStep - (f.pieceLast + 1) * BoardSize::kCellSize;
-}
+// Where a run's input was handled.
+enum class Delivery { None, InTheLoop, AfterTheLoop };
 
-QString kindOf(const Form1& f, std::int32_t length)
-{
-    if (f.Dio(0)->Visible() && length == kPauseBeforeLevel - f.level) return QStringLiteral("fall step");
-    if (length == kFirstPassPauseMs) return QStringLiteral("first-pass pause");
-    if (!f.Dio(0)->Visible() && length == kFramePauseMs) return QStringLiteral("collapse frame");
-    return QStringLiteral("later pass");
-}
+struct Run {
+    QString failure;
+    Delivery delivery = Delivery::None;
+};
 
 // Plays the landing from "Continue" until the next piece's first step (where
 // the test itself stops the game) or the game's end. With a handler, delivers
 // it at where; without one, lists every yield point of the landing.
-QString playLanding(const Landing& landing, const Handler* handler, const YieldPoint& where,
-                    std::vector<YieldPoint>* points = nullptr)
+Run playLanding(const Landing& landing, const Handler* handler, const YieldPoint& where,
+                std::vector<YieldPoint>* points = nullptr)
 {
     TestForm t;
     Form1& f = *t.form;
@@ -104,7 +95,7 @@ QString playLanding(const Landing& landing, const Handler* handler, const YieldP
     std::function<void()> deliver;
     t.clock->onYield = [&](std::int32_t deadline) {
         const std::int32_t length = deadline - f.waitStart;
-        if (firstFallStep(f, length) && f.waitStart != firstStep) {
+        if (isFirstFallStep(f, length) && f.waitStart != firstStep) {
             landed = firstStep >= 0;
             firstStep = f.waitStart;
         }
@@ -113,7 +104,7 @@ QString playLanding(const Landing& landing, const Handler* handler, const YieldP
             return;
         }
         if (points) {
-            points->push_back({kindOf(f, length), yields});
+            points->push_back({QString::fromLatin1(nameOf(yieldKindOf(f, length))), yields});
             cuesBefore.push_back(t.sound->requests.size());
         }
         // Input due now is handled within this very yield.
@@ -121,14 +112,20 @@ QString playLanding(const Landing& landing, const Handler* handler, const YieldP
         ++yields;
     };
     Invariants rules(t);
+    Delivery delivery = Delivery::None;
     if (handler) {
         deliver = [&] {
+            if (delivery != Delivery::None) return;
+            delivery = f.gameLoopRunning ? Delivery::InTheLoop : Delivery::AfterTheLoop;
             for (const PlayerInput& input : handler->inputs(static_cast<unsigned>(where.yield + where.time)))
                 rules.handle(input);
         };
         if (where.time >= 0) t.clock->at(where.time, deliver);
     }
     rules.playGame();
+    // After the game-over cue nothing yields any more: the input that came
+    // during it waits for the event loop, which runs once the game loop returns.
+    if (handler && where.time >= 0) deliver();
 
     if (points) {
         // The yield inside PlaySound is the last one before its cue is asked for.
@@ -138,10 +135,11 @@ QString playLanding(const Landing& landing, const Handler* handler, const YieldP
         for (const RecordingSoundOutput::Request& cue : t.sound->requests)
             points->push_back({QStringLiteral("during a cue"), -1, cue.at + 1});
     }
-    return rules.failure;
+    return {rules.failure, delivery};
 }
 
 int runsInAll = 0;
+int runsAfterTheLoop = 0;
 std::set<QString> kindsWalked;
 
 } // namespace
@@ -174,7 +172,7 @@ private slots:
         QFETCH(QList<int>, piece);
         const Landing landing{board, std::vector<Integer>(piece.begin(), piece.end())};
         std::vector<YieldPoint> points;
-        QCOMPARE(playLanding(landing, nullptr, {}, &points), QString());
+        QCOMPARE(playLanding(landing, nullptr, {}, &points).failure, QString());
 
         std::map<QString, int> kinds;
         for (const YieldPoint& point : points) {
@@ -183,27 +181,32 @@ private slots:
         }
         QVERIFY(kinds.count(QStringLiteral("fall step")) && kinds.count(QStringLiteral("first-pass pause")));
         int runs = 0;
+        int afterTheLoop = 0;
         for (const YieldPoint& point : points) {
             for (const Handler& handler : handlers()) {
-                const QString failure = playLanding(landing, &handler, point);
-                if (!failure.isEmpty())
-                    QFAIL(qPrintable(QStringLiteral("%1 at %2 (yield %3, time %4): %5")
-                                         .arg(QLatin1String(handler.name), point.kind)
-                                         .arg(point.yield)
-                                         .arg(point.time)
-                                         .arg(failure)));
+                const Run run = playLanding(landing, &handler, point);
+                const QString where = QStringLiteral("%1 at %2 (yield %3, time %4)")
+                                          .arg(QLatin1String(handler.name), point.kind)
+                                          .arg(point.yield)
+                                          .arg(point.time);
+                if (!run.failure.isEmpty()) QFAIL(qPrintable(where + QStringLiteral(": ") + run.failure));
+                if (run.delivery == Delivery::None) QFAIL(qPrintable(where + QStringLiteral(": the input was never delivered")));
+                afterTheLoop += run.delivery == Delivery::AfterTheLoop;
                 ++runs;
             }
         }
         QStringList counts;
         for (const auto& [kind, count] : kinds) counts << QStringLiteral("%1 %2").arg(count).arg(kind);
-        qInfo("%s: %d runs", qPrintable(counts.join(QStringLiteral(", "))), runs);
+        qInfo("%s: %d runs, %d of them delivered once the game loop had returned", qPrintable(counts.join(QStringLiteral(", "))),
+              runs, afterTheLoop);
         runsInAll += runs;
+        runsAfterTheLoop += afterTheLoop;
     }
 
     void cleanupTestCase()
     {
-        qInfo("%d runs in all", runsInAll);
+        qInfo("%d runs in all, each delivered its input; %d of them once the game loop had returned", runsInAll,
+              runsAfterTheLoop);
         // Every kind of yield was found and walked, the cue's own yield and the cue included.
         QCOMPARE(kindsWalked, (std::set<QString>{"fall step", "first-pass pause", "later pass", "collapse frame",
                                                  "before a cue", "during a cue"}));

@@ -3,6 +3,7 @@
 #include "game/YieldingPause.h"
 
 #include "game/FloorDiv.h"
+#include "game/Pauses.h"
 #include "window/forms/Label.h"
 #include "window/forms/MenuItem.h"
 #include "window/forms/PictureBox.h"
@@ -14,9 +15,7 @@ namespace {
 constexpr Integer kNoTarget = 255;
 constexpr Integer kSpawnColumn = 4;
 constexpr Integer kSpawnX = 96;
-constexpr int kFallPerStep = 4;
 constexpr int kMovePerStep = 4;
-constexpr int kPauseBeforeLevel = 24;  // a step pauses 24 - level ms
 constexpr int kGameOverRow = 3;
 constexpr Integer kWantLeft = 1;
 constexpr Integer kWantRight = 2;
@@ -85,7 +84,7 @@ bool Form1::FallStep()
     // A sideways move only begins on a step that starts aligned to a row.
     if (!isMultipleOfCell(pieceY)) moveDir = 0;
 
-    pieceY = static_cast<Integer>(pieceY + kFallPerStep);
+    pieceY = static_cast<Integer>(pieceY + Pauses::kFallPerStep);
     pieceRow = static_cast<Integer>(floorDiv(pieceY, BoardSize::kCellSize));
     pieceCol = columnOf(pieceX);
 
@@ -102,7 +101,7 @@ bool Form1::FallStep()
 
     PlaceSprites();
     waitStart = platform.clock->tickCount();
-    YieldingPause(kPauseBeforeLevel - level, [this] { return stopGame; });
+    YieldingPause(Pauses::fallStepMs(level), [this] { return stopGame; });
     return board(pieceCol, pieceRow + pieceLast + 1) != Cell::kEmpty;
 }
 

@@ -2,6 +2,7 @@
 // pay for them, and take removed cells out one per column and pass.
 #include "game/YieldingPause.h"
 
+#include "game/Pauses.h"
 #include "window/forms/Label.h"
 #include "window/forms/PictureBox.h"
 
@@ -10,9 +11,6 @@
 namespace {
 
 constexpr Integer kMatchCue = 1;
-constexpr std::int32_t kFirstPassPauseMs = 250;
-constexpr std::int32_t kFramePauseMs = 14;
-constexpr int kCollapseFrames = 17;
 constexpr int kDropPerFrame = 2;
 constexpr int kMaxLevel = 10;
 constexpr int kCashPerLevel = 50;
@@ -47,7 +45,7 @@ void Form1::SettleBoard()
         waitStart = platform.clock->tickCount();
         if (firstPass && soundCue > 0) PlayCue(soundCue);
         // 250 ms on the first pass (the cue plays inside it); later passes only yield.
-        YieldingPause(kFirstPassPauseMs, [&firstPass] { return !firstPass; });
+        YieldingPause(Pauses::kFirstPassPauseMs, [&firstPass] { return !firstPass; });
         firstPass = false;
 
         MarkCollapse();
@@ -126,7 +124,7 @@ void Form1::AnimateCollapse()
             dropY(x, y) = static_cast<Integer>(cellY(y));
         }
     }
-    for (int frame = 0; frame < kCollapseFrames; ++frame) {
+    for (int frame = 0; frame < Pauses::kCollapseFrames; ++frame) {
         Picture1->Cls();
         // Sliding cells first, so each slides behind the resting cell beneath it.
         for (const bool sliding : {true, false}) {
@@ -145,7 +143,7 @@ void Form1::AnimateCollapse()
             for (int y = BoardSize::kTopRow; y <= BoardSize::kBottomRow; ++y)
                 if (marks(x, y) == -1) dropY(x, y) = static_cast<Integer>(dropY(x, y) + kDropPerFrame);
         waitStart = platform.clock->tickCount();
-        YieldingPause(kFramePauseMs, [] { return false; });
+        YieldingPause(Pauses::kFramePauseMs, [] { return false; });
     }
 }
 

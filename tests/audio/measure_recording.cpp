@@ -2,6 +2,8 @@
 // and checks each against its expected length.
 //
 //   measure_recording FILE RATE LENGTH_MS...
+#include "support/SoundsInRecording.h"
+
 #include <QFile>
 #include <QtEndian>
 
@@ -11,38 +13,12 @@
 
 namespace {
 
-// Samples above this level (about -54 dBFS) count as sound.
-constexpr int kThreshold = 64;
-// Quieter stretches shorter than this belong to the sound around them.
-constexpr double kJoinSeconds = 0.12;
 // A sound may measure a little short, for its quiet fade, and somewhat long.
 // Each cue is followed at once by a sound that cuts it off, so a play that
 // returned before the device had played the cue out measures some 20 ms
 // short: more than allowed here.
 constexpr double kShortByAtMostMs = 12.0;
 constexpr double kLongByAtMostMs = 30.0;
-// A sound that arrived peaks well above the threshold.
-constexpr int kAudiblePeak = 1000;
-
-struct Sound {
-    qsizetype first;
-    qsizetype last;
-    int peak;
-};
-
-std::vector<Sound> soundsIn(const std::vector<qint16>& samples, int rate)
-{
-    std::vector<Sound> sounds;
-    const auto join = static_cast<qsizetype>(kJoinSeconds * rate);
-    for (qsizetype i = 0; i < static_cast<qsizetype>(samples.size()); ++i) {
-        const int level = std::abs(static_cast<int>(samples[static_cast<std::size_t>(i)]));
-        if (level <= kThreshold) continue;
-        if (sounds.empty() || i - sounds.back().last > join) sounds.push_back({i, i, 0});
-        sounds.back().last = i;
-        sounds.back().peak = std::max(sounds.back().peak, level);
-    }
-    return sounds;
-}
 
 } // namespace
 
@@ -59,11 +35,11 @@ int main(int argc, char* argv[])
     }
     const QByteArray raw = file.readAll();
     const int rate = std::atoi(argv[2]);
-    std::vector<qint16> samples(static_cast<std::size_t>(raw.size() / 2));
+    std::vector<std::int16_t> samples(static_cast<std::size_t>(raw.size() / 2));
     for (std::size_t i = 0; i < samples.size(); ++i) samples[i] = qFromLittleEndian<qint16>(raw.constData() + 2 * i);
     std::printf("recorded %.3f s\n", static_cast<double>(samples.size()) / rate);
 
-    const std::vector<Sound> sounds = soundsIn(samples, rate);
+    const std::vector<SoundsInRecording::Sound> sounds = SoundsInRecording::find(samples, rate);
     const auto expected = static_cast<std::size_t>(argc - 3);
     bool good = sounds.size() == expected;
     if (!good) std::printf("found %zu sounds, expected %zu\n", sounds.size(), expected);
@@ -71,7 +47,7 @@ int main(int argc, char* argv[])
         const double measured = 1000.0 * static_cast<double>(sounds[k].last - sounds[k].first + 1) / rate;
         const double length = k < expected ? std::atof(argv[3 + k]) : 0.0;
         const bool fits = measured >= length - kShortByAtMostMs && measured <= length + kLongByAtMostMs &&
-                          sounds[k].peak >= kAudiblePeak;
+                          sounds[k].peak >= SoundsInRecording::kAudiblePeak;
         std::printf("sound %zu: measured %.1f ms, cue length %.1f ms, peak %d, at %.3f s%s\n", k + 1, measured, length,
                     sounds[k].peak, static_cast<double>(sounds[k].first) / rate, fits ? "" : "  <-- does not fit");
         good = good && fits;

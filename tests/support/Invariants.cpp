@@ -2,6 +2,7 @@
 
 #include "support/GameScript.h"
 #include "support/TableModel.h"
+#include "support/YieldKinds.h"
 
 #include "scores/TopPlayersFile.h"
 #include "window/forms/CommandButton.h"
@@ -17,10 +18,6 @@
 
 namespace {
 
-constexpr std::int32_t kFirstPassPauseMs = 250;
-constexpr std::int32_t kFramePauseMs = 14;
-constexpr int kPauseBeforeLevel = 24;
-constexpr int kFallPerStep = 4;
 constexpr int kCashPerLevel = 50;
 constexpr int kMaxLevel = 10;
 constexpr int kGameOverRow = 3;
@@ -94,8 +91,6 @@ bool rowThreeReached(const Form1& f)
     return false;
 }
 
-bool spriteShows(const Form1& f) { return f.Dio(0)->isVisibleTo(f.Picture1); }
-
 QStringList tableOf(const Form1& f)
 {
     QStringList lines;
@@ -129,9 +124,12 @@ void Invariants::handle(const PlayerInput& input)
     ++inputs;
     const std::int64_t cashBefore = form.cash;
     const bool gameRunning = form.gameLoopRunning && !form.stopGame;
-    ++handlerDepth;
+    // Input handled once the game loop has returned runs in the event loop
+    // itself, where "Continue" rightly starts the next game.
+    const int nesting = form.gameLoopRunning ? 1 : 0;
+    handlerDepth += nesting;
     const QString problem = input.deliver(form);
-    --handlerDepth;
+    handlerDepth -= nesting;
     if (!problem.isEmpty()) return fail(QStringLiteral("%1: %2").arg(QLatin1String(input.name), problem));
     if (input.resets) {
         // Only the game-over cue's yield lets a game that "New game" stopped still end as lost.
@@ -161,19 +159,19 @@ void Invariants::yielded(std::int32_t deadline)
     if (!failure.isEmpty()) return;
     if (handlerDepth > 0) return fail(QStringLiteral("the game loop yielded inside a handler: a second loop runs"));
     const std::int32_t length = deadline - form.waitStart;
-    if (spriteShows(form) && length == kPauseBeforeLevel - form.level) {
+    const YieldKind kind = yieldKindOf(form, length);
+    if (kind == YieldKind::FallStep) {
         // Steps of a fall change nothing but the piece; only a piece's first step is looked at.
-        const bool firstStep = form.pieceY == kFallPerStep - (form.pieceLast + 1) * BoardSize::kCellSize;
-        if (!firstStep || form.waitStart == firstStepStart) return;
+        if (!isFirstFallStep(form, length) || form.waitStart == firstStepStart) return;
         firstStepStart = form.waitStart;
         ++pieces;
         // The piece before it, if any, has landed and its settle has returned.
         if (anyCellToRemove(form)) return fail(QStringLiteral("a cell to remove outlived the settle"));
         return observe(false);
     }
-    if (length == kFirstPassPauseMs && (form.pieceX % BoardSize::kCellSize != 0 || form.pieceY % BoardSize::kCellSize != 0))
+    if (kind == YieldKind::FirstPassPause && (form.pieceX % BoardSize::kCellSize != 0 || form.pieceY % BoardSize::kCellSize != 0))
         return fail(QStringLiteral("a piece landed off the grid at (%1, %2)").arg(form.pieceX).arg(form.pieceY));
-    observe(!spriteShows(form) && length == kFramePauseMs);
+    observe(kind == YieldKind::CollapseFrame);
 }
 
 void Invariants::observe(bool collapsing)

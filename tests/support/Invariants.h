@@ -27,7 +27,8 @@ public:
     // watcher already there) and its table file.
     explicit Invariants(TestForm& test);
 
-    // Runs one input as a handler nested in the current yield, then checks.
+    // Runs one input as a handler nested in the current yield (or, once the
+    // game loop has returned, in the event loop itself), then checks.
     void handle(const PlayerInput& input);
     // Presses the real "Continue" button and checks once the game loop has returned.
     void playGame();

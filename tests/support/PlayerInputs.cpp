@@ -53,6 +53,16 @@ PlayerInput realPressOnSprite(int sprite, Qt::MouseButton button)
             }};
 }
 
+namespace {
+
+PlayerInput boardPressAnywhere(std::size_t button, std::mt19937& chance)
+{
+    return pressOnBoard(kButtonCodes[button],
+                        std::uniform_real_distribution<double>(-kBeyondBoard, kBoardWidth + kBeyondBoard)(chance));
+}
+
+} // namespace
+
 PlayerInput newGame()
 {
     return {"\"New game\"", [](Form1& f) {
@@ -99,13 +109,13 @@ PlayerInput closeRequest(bool* granted)
             }};
 }
 
+PlayerInput anyBoardPress(std::mt19937& chance) { return boardPressAnywhere(chance() % kButtons.size(), chance); }
+
 PlayerInput anyPress(std::mt19937& chance)
 {
     const std::size_t button = chance() % kButtons.size();
     switch (chance() % 3) {
-    case 0:
-        return pressOnBoard(kButtonCodes[button],
-                            std::uniform_real_distribution<double>(-kBeyondBoard, kBoardWidth + kBeyondBoard)(chance));
+    case 0: return boardPressAnywhere(button, chance);
     case 1:
         return realPressOnBoard(kButtons[button], QPoint(static_cast<int>(chance() % static_cast<unsigned>(kBoardWidth)),
                                                          static_cast<int>(chance() % static_cast<unsigned>(kBoardHeight))));

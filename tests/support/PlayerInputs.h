@@ -24,5 +24,7 @@ PlayerInput closeRequest(bool* granted = nullptr);
 
 // Any one press: left, right or middle, on the board, beside it or on a sprite.
 PlayerInput anyPress(std::mt19937& chance);
+// Any one press as the board's own MouseDown: left, right or middle, at any X on the board or beside it.
+PlayerInput anyBoardPress(std::mt19937& chance);
 
 } // namespace PlayerInputs
