@@ -4,15 +4,12 @@
 #include "support/SolidPictures.h"
 #include "support/TestForm.h"
 
+#include "game/Pauses.h"
 #include "window/forms/PictureBox.h"
 
 #include <QTest>
 
 namespace {
-
-constexpr std::int32_t kFramePauseMs = 14;
-constexpr std::int32_t kFirstPassPauseMs = 250;
-constexpr int kFrames = 17;
 
 // The drawing's pixel scale may be above 1; read cells by board units.
 Integer drawnCode(const Form1& f, int x, int y)
@@ -50,12 +47,12 @@ private slots:
         f.soundCue = -1;
         int frames = 0;
         t.clock->onYield = [&](std::int32_t deadline) {
-            if (deadline - f.waitStart == kFramePauseMs && deadline != t.clock->now) ++frames;
+            if (deadline - f.waitStart == Pauses::kFramePauseMs && deadline != t.clock->now) ++frames;
         };
         const std::int32_t start = t.clock->now;
         f.SettleBoard();
-        QCOMPARE(frames, passesWithRemoval * kFrames);
-        QCOMPARE(t.clock->now - start, kFirstPassPauseMs + passesWithRemoval * kFrames * kFramePauseMs);
+        QCOMPARE(frames, passesWithRemoval * Pauses::kCollapseFrames);
+        QCOMPARE(t.clock->now - start, Pauses::kFirstPassPauseMs + passesWithRemoval * Pauses::kCollapseFrames * Pauses::kFramePauseMs);
         QVERIFY(boardIsSound(f));
         for (const QString& column : columnsOf(f))
             for (const QChar code : column) QVERIFY2(code < QLatin1Char('9'), qPrintable(column));
@@ -70,8 +67,8 @@ private slots:
         std::vector<QStringList> afterEachPass;
         int frame = 0;
         t.clock->onYield = [&](std::int32_t deadline) {
-            if (deadline - f.waitStart != kFramePauseMs) return;
-            if (++frame % kFrames == 0) afterEachPass.push_back(columnsOf(f));
+            if (deadline - f.waitStart != Pauses::kFramePauseMs) return;
+            if (++frame % Pauses::kCollapseFrames == 0) afterEachPass.push_back(columnsOf(f));
         };
         f.SettleBoard();
         // Snapshots are taken in the last frame, before that pass's collapse.
@@ -93,7 +90,7 @@ private slots:
         int frame = 0;
         bool checked = false;
         t.clock->onYield = [&](std::int32_t deadline) {
-            if (deadline - f.waitStart != kFramePauseMs || deadline == t.clock->now) return;
+            if (deadline - f.waitStart != Pauses::kFramePauseMs || deadline == t.clock->now) return;
             const int offset = 2 * frame;
             // The sliding cleared cell's top edge is `offset` below row 12.
             if (offset < 32) QCOMPARE(drawnCode(f, 16, 12 * 32 + offset), Integer(14));
@@ -107,7 +104,7 @@ private slots:
         };
         f.SettleBoard();
         QVERIFY(checked);
-        QCOMPARE(frame, kFrames);
+        QCOMPARE(frame, Pauses::kCollapseFrames);
         QCOMPARE(columnsOf(f).front(), QStringLiteral("23"));
         // After the last pass the board is drawn where the cells now lie.
         QCOMPARE(drawnCode(f, 16, 12 * 32 + 16), Integer(3));

@@ -4,6 +4,7 @@
 #include "support/GameScript.h"
 #include "support/Scenarios.h"
 
+#include "game/Pauses.h"
 #include "window/forms/CommandButton.h"
 #include "window/forms/Label.h"
 #include "window/forms/MenuItem.h"
@@ -11,15 +12,6 @@
 #include "window/forms/TextBox.h"
 
 #include <QTest>
-
-namespace {
-
-constexpr std::int32_t kFirstPassPauseMs = 250;
-constexpr std::int32_t kFramePauseMs = 14;
-
-
-
-} // namespace
 
 class TestGameFlow : public QObject {
     Q_OBJECT
@@ -89,7 +81,7 @@ private slots:
         t.clock->at(kStopAt, [&f] { f.stopGame = true; });
         f.Command1_Click();
         // The drop itself takes no time; the landing's 250 ms pause is not shortened.
-        QCOMPARE(t.clock->now, kStopAt + kFirstPassPauseMs);
+        QCOMPARE(t.clock->now, kStopAt + Pauses::kFirstPassPauseMs);
         QVERIFY(!f.gameOver);
         expectReady(f);
         QVERIFY(!f.o11->Enabled());
@@ -107,8 +99,8 @@ private slots:
         int frames = 0;
         t.clock->onYield = [&](std::int32_t deadline) {
             const std::int32_t length = deadline - f.waitStart;
-            if (length == kFirstPassPauseMs) f.stopGame = true;
-            if (length == kFramePauseMs && !f.Dio(0)->Visible()) ++frames;
+            if (length == Pauses::kFirstPassPauseMs) f.stopGame = true;
+            if (length == Pauses::kFramePauseMs && !f.Dio(0)->Visible()) ++frames;
         };
         f.Command1_Click();
         // Three matched cells in one column would take three passes; the stop leaves after one.
@@ -137,7 +129,7 @@ private slots:
         });
         f.Command1_Click();
         QCOMPARE(t.random->draws, drawsAtNestedClick);
-        QCOMPARE(t.clock->now, 400 + kFirstPassPauseMs);
+        QCOMPARE(t.clock->now, 400 + Pauses::kFirstPassPauseMs);
         expectReady(f);
         // Once the loop has returned, "Continue" starts a game again.
         t.clock->after(100, [&f] { f.stopGame = true; });

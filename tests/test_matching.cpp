@@ -3,13 +3,12 @@
 #include "support/GameScript.h"
 #include "support/TestForm.h"
 
+#include "game/Pauses.h"
 #include "window/forms/Label.h"
 
 #include <QTest>
 
 namespace {
-
-constexpr std::int32_t kFirstPassPauseMs = 250;
 
 // Settles the board and reports the cue held at the first settling pause.
 Integer settle(TestForm& t)
@@ -17,7 +16,7 @@ Integer settle(TestForm& t)
     Form1& f = *t.form;
     Integer cue = -2;
     t.clock->onYield = [&](std::int32_t deadline) {
-        if (cue == -2 && deadline - f.waitStart == kFirstPassPauseMs) cue = f.soundCue;
+        if (cue == -2 && deadline - f.waitStart == Pauses::kFirstPassPauseMs) cue = f.soundCue;
     };
     f.SettleBoard();
     t.clock->onYield = nullptr;

@@ -5,6 +5,7 @@
 #include "support/GameScript.h"
 #include "support/Scenarios.h"
 
+#include "game/Pauses.h"
 #include "window/forms/CommandButton.h"
 #include "window/forms/Label.h"
 #include "window/forms/MenuItem.h"
@@ -16,10 +17,6 @@
 
 namespace {
 
-constexpr std::int32_t kFirstPassPauseMs = 250;
-constexpr std::int32_t kFramePauseMs = 14;
-
-
 
 struct ShownForm : TestForm {
     ShownForm()
@@ -29,7 +26,6 @@ struct ShownForm : TestForm {
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     }
 };
-
 
 } // namespace
 
@@ -70,8 +66,8 @@ private slots:
                 const std::int32_t length = deadline - f.waitStart;
                 const bool settling = !f.Dio(0)->isVisibleTo(f.Picture1);
                 if (done || !settling) return;
-                if ((when == "pause" && length == kFirstPassPauseMs) ||
-                    (when == "collapse" && length == kFramePauseMs)) {
+                if ((when == "pause" && length == Pauses::kFirstPassPauseMs) ||
+                    (when == "collapse" && length == Pauses::kFramePauseMs)) {
                     done = true;
                     newGame();
                     // The board, cash and labels are reset at once, under the running pass.
@@ -169,7 +165,7 @@ private slots:
         QVERIFY(!closed);
         QVERIFY(f.isVisible());
         // The game stopped: the piece dropped, the board was cleared, "Continue" is back.
-        QCOMPARE(t.clock->now, 300 + kFirstPassPauseMs);
+        QCOMPARE(t.clock->now, 300 + Pauses::kFirstPassPauseMs);
         expectReady(f);
         QVERIFY(!f.gameOver);
         // The second close ends the program.
@@ -225,7 +221,7 @@ private slots:
         QVERIFY(closed);
         QVERIFY(!f.isVisible());
         QVERIFY(!f.gameLoopRunning);
-        QCOMPARE(t.clock->now, 300 + kFirstPassPauseMs);
+        QCOMPARE(t.clock->now, 300 + Pauses::kFirstPassPauseMs);
         expectReady(f);
     }
 };

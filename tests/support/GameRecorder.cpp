@@ -1,11 +1,8 @@
 #include "support/GameRecorder.h"
 
+#include "game/Pauses.h"
 #include "support/GameScript.h"
 #include "window/forms/PictureBox.h"
-
-namespace {
-constexpr std::int32_t kFirstPassPauseMs = 250;
-}
 
 GameRecorder::GameRecorder(TestForm& t) : test(t)
 {
@@ -22,9 +19,9 @@ void GameRecorder::yielded(std::int32_t deadline)
 {
     Form1& f = *test.form;
     const std::int32_t length = deadline - f.waitStart;
-    const bool fallStep = f.Dio(0)->isVisibleTo(f.Picture1) && length == 24 - f.level;
+    const bool fallStep = f.Dio(0)->isVisibleTo(f.Picture1) && length == Pauses::fallStepMs(f.level);
     if (!fallStep) {
-        if (!firstPauseSeen && !pieces.empty() && length == kFirstPassPauseMs) {
+        if (!firstPauseSeen && !pieces.empty() && length == Pauses::kFirstPassPauseMs) {
             pieces.back().cueAtFirstPause = f.soundCue;
             firstPauseSeen = true;
         }
