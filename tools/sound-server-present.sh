@@ -12,7 +12,7 @@
 installed() { [ "$(dpkg-query -W -f='${Status}' "$1" 2>/dev/null)" = "install ok installed" ]; }
 installed pulseaudio && exit 0
 if installed pipewire || installed pipewire-pulse; then
-  installed pipewire-pulse && installed wireplumber && exit 0
+  installed pipewire-pulse && installed wireplumber && installed dbus-daemon && exit 0
   echo packages-test-sound-server-pipewire.txt
   exit 1
 fi

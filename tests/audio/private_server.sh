@@ -22,10 +22,20 @@ private_server_default_rate=44100
 private_server_start_tries=200
 private_server_try_seconds=0.05
 
+private_server_has_pipewire() {
+  local program
+  for program in pipewire pipewire-pulse wireplumber dbus-daemon; do
+    command -v "$program" >/dev/null || return 1
+  done
+}
+
+# VORN_PRIVATE_SOUND_SERVER=pipewire picks PipeWire where both are installed.
 private_server_kind() {
-  if command -v pulseaudio >/dev/null; then
+  if [ "${VORN_PRIVATE_SOUND_SERVER:-}" = pipewire ]; then
+    private_server_has_pipewire && echo pipewire
+  elif command -v pulseaudio >/dev/null; then
     echo pulseaudio
-  elif command -v pipewire >/dev/null && command -v pipewire-pulse >/dev/null && command -v wireplumber >/dev/null; then
+  elif private_server_has_pipewire; then
     echo pipewire
   else
     return 1
@@ -81,6 +91,10 @@ private_server_start_pipewire() {
     > "$XDG_CONFIG_HOME/wireplumber/main.lua.d/90-vorn-test.lua"
   printf 'bluez_monitor.enabled = false\n' > "$XDG_CONFIG_HOME/wireplumber/bluetooth.lua.d/90-vorn-test.lua"
   : > "$work/server.pids"
+  # WirePlumber does not run without a session bus: a private one.
+  export DBUS_SESSION_BUS_ADDRESS=unix:path=$XDG_RUNTIME_DIR/bus
+  private_server_spawn "$work/server.pids" "$work/pipewire.log" \
+    dbus-daemon --session --nofork --nopidfile --address="$DBUS_SESSION_BUS_ADDRESS"
   local program
   for program in pipewire wireplumber pipewire-pulse; do
     private_server_spawn "$work/server.pids" "$work/pipewire.log" "$program"
@@ -92,8 +106,7 @@ private_server_start_pipewire() {
     fi
   done
   private_server_answers || return 1
-  pactl load-module module-null-sink "sink_name=$private_server_sink" "rate=$rate" >/dev/null &&
-    pactl set-default-sink "$private_server_sink"
+  pactl load-module module-null-sink "sink_name=$private_server_sink" "rate=$rate" >/dev/null
 }
 
 # A stream of zeros that asks for a low latency: the null sink starts out
