@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Succeeds, saying nothing, where the real audio tests can have a sound
 # server without installing one: PulseAudio is installed (they start a private
-# one), or PipeWire with its PulseAudio service and WirePlumber is, or, for
+# one), or PipeWire with its PulseAudio service, WirePlumber and a D-Bus daemon
+# is, or, for
 # want of both, a server answers. Elsewhere prints the package list (beside
 # this script) that adds what is missing without replacing the desktop's own
 # server, and fails:

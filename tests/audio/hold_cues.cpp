@@ -46,8 +46,8 @@ using SteadyClock = std::chrono::steady_clock;
 
 constexpr auto kTolerance = 50ms;
 // The sound service connects again at most about once a second after a loss;
-// a cue that must be heard comes after this much.
-constexpr auto kReconnectWait = 1300ms;
+// a cue that must be heard comes this long after the cue before it returned.
+constexpr auto kReconnectWait = 1200ms;
 constexpr auto kDrainingKill = 5ms;
 constexpr int kUsageError = 2;
 
@@ -148,6 +148,7 @@ int main(int argc, char* argv[])
     bool good = true;
     SteadyClock::duration worst{0};
     std::string heard;
+    SteadyClock::time_point lastReturned = SteadyClock::now();
     for (std::size_t step = 0; step < phase->steps.size(); ++step) {
         const auto [cue, fault, mustBeHeard] = phase->steps[step];
         const char* fate = "";
@@ -160,7 +161,7 @@ int main(int argc, char* argv[])
                 std::printf("could not start the server\n");
                 return 1;
             }
-            std::this_thread::sleep_for(kReconnectWait);
+            std::this_thread::sleep_until(lastReturned + kReconnectWait);
         }
         const std::optional<SteadyClock::duration> killAfter = killMoment(fault, cue, at);
         const auto start = SteadyClock::now();
@@ -174,7 +175,8 @@ int main(int argc, char* argv[])
             });
         }
         form.PlayCue(static_cast<Integer>(cue));
-        const auto held = SteadyClock::now() - start;
+        lastReturned = SteadyClock::now();
+        const auto held = lastReturned - start;
         if (killer.joinable()) {
             killer.join();
             good = reportKill(killed, millisecondsText(*killAfter) + " ms into cue " + std::to_string(cue)) && good;

@@ -5,14 +5,32 @@
 # back, the cues after it must be heard on the null sink's monitor.
 #
 #   server_faults.sh HOLD_CUES MEASURE_RECORDING PHASE [AT_MS]
+#   server_faults.sh --prepared WORKDIR HOLD_CUES MEASURE_RECORDING PHASE [AT_MS]
+#       runs in WORKDIR, made ready by server_faults_prepare (soak_faults.sh
+#       readies the next case's server while one case runs), and removes it
 #
 # The server is always a private one of the test's own (private_server.sh),
 # also where a player's server runs: only a server the test started is killed.
 # Ends with one line for soak_faults.sh:
 #   server faults (PHASE): kills K, aborts A, hangs H, worst hold error E ms
 set -euo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
+here=$(cd "${BASH_SOURCE[0]%/*}" && pwd)
 source "$here/pulse_session.sh"
+
+# Makes WORKDIR ready for PHASE: the server started, except where it is
+# missing at the start.
+server_faults_prepare() {
+  local work=$1 phase=$2
+  private_server_environment "$work"
+  [ "$phase" = missing ] || private_server_start "$work"
+}
+[ "${BASH_SOURCE[0]}" = "$0" ] || return 0
+
+work=
+if [ "$1" = --prepared ]; then
+  work=$2
+  shift 2
+fi
 hold=$(realpath "$1")
 measure=$(realpath "$2")
 phase=$3
@@ -24,16 +42,19 @@ if ! private_server_kind >/dev/null; then
   pulse_session_unavailable "neither PulseAudio nor PipeWire's PulseAudio service is installed to start a private server from" || exit
 fi
 
-work=$(mktemp -d)
 cleanup() {
   private_server_stop "$work"
   rm -rf "$work"
 }
 trap cleanup EXIT
-private_server_environment "$work"
+if [ -n "$work" ]; then
+  private_server_environment "$work"
+else
+  work=$(mktemp -d)
+  server_faults_prepare "$work" "$phase"
+fi
 # The window writes its top-players file where it runs.
 cd "$work"
-[ "$phase" = missing ] || private_server_start "$work"
 
 status=0 started=$SECONDS
 QT_QPA_PLATFORM=offscreen timeout -k 5 $hang_seconds "$hold" "$phase" "$work/server.pids" \

@@ -30,13 +30,42 @@ moment() {
   esac
 }
 
+# Each case's server starts while the case before it runs.
+source "$here/server_faults.sh"
+next_work=
+next_ready=
+prepare_next() {
+  next_work=$(mktemp -d)
+  (server_faults_prepare "$next_work" "$1" >"$next_work.log" 2>&1) &
+  next_ready=$!
+}
+cleanup() {
+  if [ -n "$next_work" ]; then
+    wait "$next_ready" || true
+    private_server_stop "$next_work"
+    rm -rf "$next_work" "$next_work.log"
+  fi
+}
+trap cleanup EXIT
+
 kills=0 aborts=0 hangs=0 worst=0 cases=0 failed=0 round=0
+prepare_next "${phases[0]}"
 while [ "$kills" -lt "$wanted" ]; do
-  for phase in "${phases[@]}"; do
+  for i in "${!phases[@]}"; do
+    phase=${phases[i]}
     at=$(moment "$phase" $round)
     log=$logs/case.log
     status=0
-    bash "$here/server_faults.sh" "$hold" "$measure" "$phase" $at > "$log" 2>&1 || status=$?
+    wait "$next_ready" || status=$?
+    work=$next_work
+    mv "$work.log" "$log"
+    prepare_next "${phases[(i + 1) % ${#phases[@]}]}"
+    if [ $status -eq 0 ]; then
+      bash "$here/server_faults.sh" --prepared "$work" "$hold" "$measure" "$phase" $at >> "$log" 2>&1 || status=$?
+    else
+      private_server_stop "$work"
+      rm -rf "$work"
+    fi
     cases=$((cases + 1))
     summary=$(tail -n 1 "$log")
     if [[ $summary =~ ^server\ faults\ \(.*\):\ kills\ ([0-9]+),\ aborts\ ([0-9]+),\ hangs\ ([0-9]+),\ worst\ hold\ error\ ([0-9.]+|unknown)\ ms$ ]]; then
