@@ -20,7 +20,6 @@ std::size_t PlaybackSource::read(std::byte* to, std::size_t size)
         copied += part;
         position += part;
     }
-    if (copied > 0 && !firstRead) firstRead = std::chrono::steady_clock::now();
     return copied;
 }
 
@@ -31,37 +30,10 @@ std::size_t PlaybackSource::remaining() const
     return loop ? std::numeric_limits<std::size_t>::max() : samples.size() - position;
 }
 
-std::optional<std::chrono::steady_clock::time_point> PlaybackSource::firstReadAt() const
-{
-    const std::lock_guard lock(mutex);
-    return firstRead;
-}
-
 void PlaybackSource::detach()
 {
     const std::lock_guard lock(mutex);
     samples = {};
-}
-
-void PlaybackSource::markDelivered()
-{
-    {
-        const std::lock_guard lock(mutex);
-        reachedDevice = true;
-    }
-    changed.notify_all();
-}
-
-bool PlaybackSource::delivered() const
-{
-    const std::lock_guard lock(mutex);
-    return reachedDevice;
-}
-
-bool PlaybackSource::waitDelivered(std::chrono::steady_clock::time_point deadline)
-{
-    std::unique_lock lock(mutex);
-    return changed.wait_until(lock, deadline, [this] { return reachedDevice; });
 }
 
 void PlaybackSource::markPlayedOut()

@@ -4,13 +4,11 @@
 #include <condition_variable>
 #include <cstddef>
 #include <mutex>
-#include <optional>
 #include <span>
 
-// One sound's samples as the output device reads them on its own thread,
-// and the news that it has reached the device and that it has played out.
-// The window's thread may take the samples away at any time; from then on
-// the device reads nothing.
+// One sound's samples as the output reads them on its own thread, and the
+// news that it has played out. The window's thread may take the samples away
+// at any time; from then on the output reads nothing.
 class PlaybackSource {
 public:
     PlaybackSource(std::span<const std::byte> samples, bool loop);
@@ -22,14 +20,6 @@ public:
     std::size_t remaining() const;
     void detach();
 
-    // The sound thread has handed the sound to the device, or found it could not.
-    void markDelivered();
-    bool delivered() const;
-    // True when the sound was delivered by deadline.
-    bool waitDelivered(std::chrono::steady_clock::time_point deadline);
-    // When the device first took samples: a time stamp for the benchmark.
-    std::optional<std::chrono::steady_clock::time_point> firstReadAt() const;
-
     void markPlayedOut();
     // True when the sound played out within limit.
     bool waitPlayedOut(std::chrono::microseconds limit);
@@ -39,8 +29,6 @@ private:
     std::condition_variable changed;
     std::span<const std::byte> samples;
     std::size_t position = 0;
-    std::optional<std::chrono::steady_clock::time_point> firstRead;
     bool loop;
-    bool reachedDevice = false;
     bool playedOut = false;
 };

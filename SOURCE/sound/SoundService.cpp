@@ -1,6 +1,6 @@
 #include "sound/SoundService.h"
 
-#include "sound/QtSoundBackend.h"
+#include "sound/PulseSoundBackend.h"
 #include "sound/SteadyPlaybackTimer.h"
 
 namespace {
@@ -51,7 +51,7 @@ std::shared_ptr<SoundService> SoundService::shared()
     static std::weak_ptr<SoundService> instance;
     std::shared_ptr<SoundService> service = instance.lock();
     if (!service) {
-        service = std::make_shared<SoundService>(std::make_unique<QtSoundBackend>(), std::make_unique<SteadyPlaybackTimer>());
+        service = std::make_shared<SoundService>(std::make_unique<PulseSoundBackend>(), std::make_unique<SteadyPlaybackTimer>());
         instance = service;
     }
     return service;
