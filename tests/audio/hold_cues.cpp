@@ -49,6 +49,9 @@ constexpr auto kTolerance = 50ms;
 // a cue that must be heard comes this long after the cue before it returned.
 constexpr auto kReconnectWait = 1200ms;
 constexpr auto kDrainingKill = 5ms;
+// Silence after a cue that must be heard, so that the recording tells it from
+// the next one (measure_recording.cpp joins shorter pauses).
+constexpr auto kPauseAfterHeard = 200ms;
 constexpr int kUsageError = 2;
 
 enum class Fault { None, KillBefore, KillAtStart, KillMidway, KillPastEnd, StartBefore };
@@ -189,7 +192,10 @@ int main(int argc, char* argv[])
                     milliseconds(lengthOf(cue)), fate, inTime ? "" : "  <- not its length");
         std::fflush(stdout);
         good = good && inTime;
-        if (mustBeHeard) heard.append(" ").append(millisecondsText(lengthOf(cue)));
+        if (mustBeHeard) {
+            heard.append(" ").append(millisecondsText(lengthOf(cue)));
+            std::this_thread::sleep_for(kPauseAfterHeard);
+        }
     }
     if (!good) std::printf("a kill found no server, or a cue did not hold for its length\n");
     if (!heard.empty()) std::printf("heard:%s\n", heard.c_str());
