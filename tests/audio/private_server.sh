@@ -14,7 +14,8 @@
 #
 # Sourced, it gives private_server_kind (pulseaudio, pipewire, or fails),
 # private_server_environment WORKDIR (exports what a client needs: PULSE_SERVER,
-# PULSE_SINK, ...) and the two commands as private_server_start/_stop.
+# PULSE_SINK, ...), private_server_start (without the recorder),
+# private_server_record and private_server_stop.
 
 private_server_sink=vorn_test
 private_server_default_rate=44100
@@ -142,6 +143,10 @@ private_server_start() {
   fi
   low_latency_stream "$private_server_sink" "$rate"
   echo "$low_latency_pid" > "$work/helper.pids"
+}
+
+private_server_record() {
+  local work=$1 rate=${2:-$private_server_default_rate}
   : > "$work/recorder.pid"
   private_server_spawn "$work/recorder.pid" /dev/null \
     parecord --raw --device="$private_server_sink.monitor" --format=s16le --rate="$rate" --channels=1 \
@@ -194,7 +199,7 @@ private_server_stop() {
 if [ "${BASH_SOURCE[0]}" = "$0" ]; then
   set -euo pipefail
   case ${1:-} in
-    start) private_server_start "$2" "${3:-}" ;;
+    start) private_server_start "$2" "${3:-}" && private_server_record "$2" "${3:-}" ;;
     stop) private_server_stop "$2" ;;
     *) echo "usage: private_server.sh start|stop WORKDIR [RATE]" >&2; exit 2 ;;
   esac

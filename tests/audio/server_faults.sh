@@ -22,7 +22,7 @@ source "$here/pulse_session.sh"
 server_faults_prepare() {
   local work=$1 phase=$2
   private_server_environment "$work"
-  [ "$phase" = missing ] || private_server_start "$work"
+  [ "$phase" = missing ] || { private_server_start "$work" && private_server_record "$work"; }
 }
 [ "${BASH_SOURCE[0]}" = "$0" ] || return 0
 
