@@ -14,7 +14,7 @@
 # Ends with one line for soak_faults.sh:
 #   server faults (PHASE): kills K, aborts A, hangs H, worst hold error E ms
 set -euo pipefail
-here=$(cd "${BASH_SOURCE[0]%/*}" && pwd)
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/pulse_session.sh"
 
 # Makes WORKDIR ready for PHASE: the server started, except where it is
