@@ -2,13 +2,16 @@
 BUILD_DIR := build
 JOBS := $(shell nproc)
 
-.PHONY: run test deps test-deps configure build clean
+.PHONY: run test deps test-deps soak-audio configure build clean
 
 run: program
 	./$(BUILD_DIR)/vorn
 
+# CTest counts a skipped test as passed: the line after it says how many of
+# the real-audio tests ran.
 test: test-deps build
-	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD_DIR) && status=0 && ctest --output-on-failure -j $(JOBS) --output-junit ctest-results.xml || status=$$?; \
+	  bash $(CURDIR)/tests/audio/real_audio_summary.sh . ctest-results.xml; exit $$status
 	$(MAKE) test-asan
 
 # What building and playing need; the test suite's tools come on top.
@@ -17,7 +20,15 @@ deps:
 
 test-deps:
 	tools/install-deps.sh packages-run.txt packages-test.txt
-	tools/sound-server-present.sh || tools/install-deps.sh packages-test-sound-server.txt
+	list=$$(tools/sound-server-present.sh) || tools/install-deps.sh "$$list"
+
+# The sound server's faults over and over (a few minutes, not part of `make
+# test`): SOAK_KILLS kills of a private server at every phase of a cue.
+SOAK_KILLS ?= 300
+soak-audio: test-deps configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target audio_hold_cues audio_measure_recording
+	bash tests/audio/soak_faults.sh $(BUILD_DIR)/tests/audio_hold_cues $(BUILD_DIR)/tests/audio_measure_recording \
+	  $(SOAK_KILLS) $(BUILD_DIR)/soak-audio
 
 configure: deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release
