@@ -1,9 +1,12 @@
 #include "sound/PulseSoundBackend.h"
 
+#include "sound/PulseClientConfig.h"
+
 #include <pulse/context.h>
 #include <pulse/stream.h>
 #include <pulse/thread-mainloop.h>
 
+#include <algorithm>
 #include <bit>
 
 // The images' 16-bit samples are little-endian and go to the server as they are.
@@ -59,6 +62,7 @@ void PulseSoundBackend::start(const PcmSound& sound, bool loop)
     stop();
     playing = std::make_shared<PlaybackSource>(sound.samples, loop);
     format = sound;
+    looping = loop;
     if (!startMainloop()) {
         playing->markPlayedOut();
         return;
@@ -99,6 +103,9 @@ void PulseSoundBackend::drain(std::chrono::microseconds limit)
 bool PulseSoundBackend::startMainloop()
 {
     if (mainloop) return true;
+    // Before the library's thread and its first connection; once for the process.
+    static const bool configured = (useClientConfigWithoutSharedMemory(), true);
+    (void)configured;
     mainloop = pa_threaded_mainloop_new();
     if (!mainloop) return false;
     if (pa_threaded_mainloop_start(mainloop) < 0) {
@@ -146,8 +153,10 @@ void PulseSoundBackend::openStream()
 
 void PulseSoundBackend::feed(std::size_t bytes)
 {
-    const std::size_t frameBytes = format->blockAlign;
-    bytes -= bytes % frameBytes;
+    // A sound that ends goes to the server whole at the first request: fed a
+    // little at a time, a busy machine would leave gaps in it.
+    if (!looping) bytes = std::max(bytes, playing->remaining());
+    bytes -= bytes % format->blockAlign;
     if (bytes == 0) return;
     chunk.resize(bytes);
     const std::size_t got = playing->read(chunk.data(), bytes);

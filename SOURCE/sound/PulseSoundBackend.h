@@ -60,6 +60,7 @@ private:
     // The sound now held: its stream is opened once the context is ready.
     std::shared_ptr<PlaybackSource> playing;
     std::optional<PcmSound> format;  // of the sound held; its samples are read through playing
+    bool looping = false;
     bool waitingForContext = false;
     bool allWritten = false;  // the stream has the whole sound and drains
     std::vector<std::byte> chunk;  // what one write hands to the library, which copies it
