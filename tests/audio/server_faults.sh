@@ -38,6 +38,7 @@ at=${4:-}
 # Far longer than any case takes; a game stuck past it has hung.
 hang_seconds=20
 
+[ -n "$work" ] || pulse_session_skip_beside_running_server
 if ! private_server_kind >/dev/null; then
   pulse_session_unavailable "neither PulseAudio nor PipeWire's PulseAudio service is installed to start a private server from" || exit
 fi

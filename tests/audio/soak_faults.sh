@@ -32,6 +32,7 @@ moment() {
 
 # Each case's server starts while the case before it runs.
 source "$here/server_faults.sh"
+pulse_session_skip_beside_running_server
 next_work=
 next_ready=
 prepare_next() {
