@@ -90,7 +90,9 @@ asan-build: asan-configure
 	cmake --build $(ASAN_DIR) -j $(JOBS)
 
 test-asan: asan-build
-	cd $(ASAN_DIR) && ctest --output-on-failure -j $(JOBS) --timeout $(ASAN_TEST_TIMEOUT)
+	cd $(ASAN_DIR) && status=0 && ctest --output-on-failure -j $(JOBS) --timeout $(ASAN_TEST_TIMEOUT) \
+	  --output-junit ctest-results.xml || status=$$?; \
+	  bash $(CURDIR)/tests/audio/real_audio_summary.sh . ctest-results.xml; exit $$status
 
 # Each target for FUZZ_SECONDS; what it finds and the corpus it grows stay in
 # $(ASAN_DIR)/fuzz/<kind>/ (findings/ and corpus/), outside the repository.
