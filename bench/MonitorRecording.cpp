@@ -25,13 +25,13 @@ Steady::duration samplesTime(std::size_t samples)
 MonitorRecording::MonitorRecording()
 {
     const QByteArray monitor = qgetenv("PULSE_SINK") + ".monitor";
-    const pa_sample_spec spec{PA_SAMPLE_S16LE, kRate, 1};
+    const pa_sample_spec sampleFormat{PA_SAMPLE_S16LE, kRate, 1};
     pa_buffer_attr attributes{};
     attributes.maxlength = static_cast<std::uint32_t>(-1);
     attributes.fragsize = kFramesPerRead * sizeof(std::int16_t);
     int error = 0;
     pa_simple* stream = pa_simple_new(nullptr, "vorn_bench", PA_STREAM_RECORD, monitor.constData(), "cue timing",
-                                      &spec, nullptr, &attributes, &error);
+                                      &sampleFormat, nullptr, &attributes, &error);
     if (!stream) return;
     opened = true;
     reader = std::thread([this, stream] { record(stream); });

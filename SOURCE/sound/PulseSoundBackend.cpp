@@ -23,13 +23,13 @@ constexpr auto kReconnectInterval = 1s;
 constexpr pa_usec_t kBufferUs = 40'000;
 constexpr std::uint32_t kServerChooses = static_cast<std::uint32_t>(-1);
 
-pa_sample_spec sampleSpecOf(const PcmSound& sound)
+pa_sample_spec sampleFormatOf(const PcmSound& sound)
 {
-    pa_sample_spec spec{};
-    spec.format = sound.bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
-    spec.rate = sound.sampleRate;
-    spec.channels = static_cast<std::uint8_t>(sound.channels);
-    return spec;
+    pa_sample_spec sampleFormat{};
+    sampleFormat.format = sound.bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
+    sampleFormat.rate = sound.sampleRate;
+    sampleFormat.channels = static_cast<std::uint8_t>(sound.channels);
+    return sampleFormat;
 }
 
 } // namespace
@@ -132,8 +132,8 @@ void PulseSoundBackend::openStream()
 {
     waitingForContext = false;
     allWritten = false;
-    const pa_sample_spec spec = sampleSpecOf(*format);
-    stream = pa_sample_spec_valid(&spec) ? pa_stream_new(context, "Vorn", &spec, nullptr) : nullptr;
+    const pa_sample_spec sampleFormat = sampleFormatOf(*format);
+    stream = pa_sample_spec_valid(&sampleFormat) ? pa_stream_new(context, "Vorn", &sampleFormat, nullptr) : nullptr;
     if (!stream) {
         endSound();
         return;
@@ -142,7 +142,7 @@ void PulseSoundBackend::openStream()
     pa_stream_set_write_callback(stream, streamWritable, this);
     pa_buffer_attr buffer{};
     buffer.maxlength = kServerChooses;
-    buffer.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(kBufferUs, &spec));
+    buffer.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(kBufferUs, &sampleFormat));
     buffer.prebuf = kServerChooses;
     buffer.minreq = kServerChooses;
     buffer.fragsize = kServerChooses;

@@ -27,11 +27,12 @@ pulse_work=
 pulse_latency_stream_pid=
 
 # The fault cases start a sound server of their own and kill it. On a machine
-# whose player already runs one they start none beside it: they say so and skip.
+# whose player already runs one they start none beside it: they say so and
+# skip, or fail with CI set.
 pulse_session_skip_beside_running_server() {
   if pactl info >/dev/null 2>&1; then
-    echo "sound server: skipped: a sound server runs here, and the fault cases start no second one beside it" >&2
-    exit 77
+    pulse_session_unavailable "a sound server runs here, and the fault cases start no second one beside it"
+    exit
   fi
 }
 
