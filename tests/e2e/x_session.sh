@@ -40,6 +40,11 @@ capture_settled() {
   fail "the picture did not settle"
 }
 
+start_window_manager() {
+  openbox >>"$wm_log" 2>&1 &
+  wm_pid=$!
+}
+
 start_x_session() {
   local fifo
   fifo=$(mktemp -u)
@@ -51,12 +56,16 @@ start_x_session() {
   rm -f "$fifo"
   export DISPLAY=":$number"
   unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-  openbox >/dev/null 2>&1 &
-  wm_pid=$!
-  for _ in $(seq 100); do
+  wm_log=$(mktemp)
+  start_window_manager
+  for _ in $(seq 300); do
     wmctrl -m >/dev/null 2>&1 && return 0
+    # Once in a while openbox was not up within 10 s (seen 1 run in 15): wait
+    # longer, and start it again should it have ended.
+    kill -0 "$wm_pid" 2>/dev/null || start_window_manager
     sleep 0.1
   done
+  cat "$wm_log" >&2
   fail "the window manager did not start"
 }
 
@@ -64,6 +73,7 @@ stop_x_session() {
   [ -n "${wm_pid:-}" ] && kill "$wm_pid" 2>/dev/null || true
   [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
   wait 2>/dev/null || true
+  rm -f "${wm_log:-}"
 }
 
 find_window() {
