@@ -2,14 +2,14 @@
 BUILD_DIR := build
 JOBS := $(shell nproc)
 
-.PHONY: run test deps test-deps soak-audio configure build clean
+.PHONY: run test deps test-deps soak-audio configure configure-tests build clean test-fresh
 
 run: program
 	./$(BUILD_DIR)/vorn
 
 # CTest counts a skipped test as passed: the line after it says how many of
 # the real-audio tests ran.
-test: test-deps build
+test: build
 	cd $(BUILD_DIR) && status=0 && ctest --output-on-failure -j $(JOBS) --output-junit ctest-results.xml || status=$$?; \
 	  bash $(CURDIR)/tests/audio/real_audio_summary.sh . ctest-results.xml; exit $$status
 	$(MAKE) test-asan
@@ -25,15 +25,20 @@ test-deps:
 # The sound server's faults over and over (a few minutes, not part of `make
 # test`): SOAK_KILLS kills of a private server at every phase of a cue.
 SOAK_KILLS ?= 300
-soak-audio: test-deps configure
+soak-audio: configure-tests
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target audio_hold_cues audio_measure_recording
 	bash tests/audio/soak_faults.sh $(BUILD_DIR)/tests/audio_hold_cues $(BUILD_DIR)/tests/audio_measure_recording \
 	  $(SOAK_KILLS) $(BUILD_DIR)/soak-audio
 
+# A new build tree builds the program alone (VORN_BUILD_TESTS is off by
+# default); the test targets turn the tests on, and the tree keeps them on.
 configure: deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release
 
-build: configure
+configure-tests: test-deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release -DVORN_BUILD_TESTS=ON
+
+build: configure-tests
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 clean:
@@ -68,6 +73,12 @@ package: package-deps
 	rm -rf $(PACKAGE_TREE)
 	lintian --pedantic --display-info --fail-on error,warning $(PACKAGE_DEB) $(PACKAGE_CHANGES)
 
+# As root: the README's commands in a clean minbase Debian (DIST=bookworm or
+# trixie), made with mmdebstrap and cached in /var/cache/vorn-fresh.
+DIST ?= trixie
+test-fresh:
+	tools/test-fresh.sh $(DIST)
+
 # As root: installs the package with apt-get, starts it under a private X
 # server, closes its window and removes the package again.
 package-test: package test-deps
@@ -84,7 +95,8 @@ ASAN_TEST_TIMEOUT := 900
 .PHONY: asan-configure asan-build test-asan fuzz clean-asan
 
 asan-configure: test-deps
-	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ -DVORN_SANITIZE=ON -DVORN_FUZZ=ON
+	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ -DVORN_SANITIZE=ON -DVORN_FUZZ=ON \
+	  -DVORN_BUILD_TESTS=ON
 
 asan-build: asan-configure
 	cmake --build $(ASAN_DIR) -j $(JOBS)
@@ -108,6 +120,6 @@ clean-asan:
 # The benchmark (a few minutes, not part of `make test`): pace, cost, start-up
 # and cue latency in one table; the figures also go to build/bench.json.
 .PHONY: bench
-bench: test-deps configure
+bench: configure-tests
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target vorn vorn_bench
 	bash bench/bench.sh $(BUILD_DIR)
