@@ -1,9 +1,19 @@
 #include "window/Form1.h"
+#include "window/NoDisplay.h"
 
 #include <QApplication>
+#include <QProcessEnvironment>
+
+#include <cstdio>
 
 int main(int argc, char* argv[])
 {
+    const QString noDisplay = noDisplayMessage(argc, argv, QProcessEnvironment::systemEnvironment());
+    if (!noDisplay.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(noDisplay));
+        return 1;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vorn"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
