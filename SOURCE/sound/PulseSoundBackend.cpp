@@ -63,8 +63,8 @@ void PulseSoundBackend::start(const PcmSound& sound, bool loop)
     playing = std::make_shared<PlaybackSource>(sound.samples, loop);
     format = sound;
     looping = loop;
-    if (!startMainloop()) {
-        playing->markPlayedOut();
+    if (!mainloop) {
+        startWithFirstConnection();
         return;
     }
     const Lock lock(mainloop);
@@ -100,20 +100,28 @@ void PulseSoundBackend::drain(std::chrono::microseconds limit)
     if (playing) playing->waitPlayedOut(limit);
 }
 
-bool PulseSoundBackend::startMainloop()
+// The first sound asks for the server before the library's thread runs, so
+// that it never waits for that thread's lock: on a busy machine a new thread
+// can be long in being scheduled, and the sound would hold the game as long.
+void PulseSoundBackend::startWithFirstConnection()
 {
-    if (mainloop) return true;
     // Before the library's thread and its first connection; once for the process.
     static const bool configured = (useClientConfigWithoutSharedMemory(), true);
     (void)configured;
     mainloop = pa_threaded_mainloop_new();
-    if (!mainloop) return false;
+    if (!mainloop) {
+        playing->markPlayedOut();
+        return;
+    }
+    connect();
+    waitingForContext = context != nullptr;
+    if (!waitingForContext) playing->markPlayedOut();
     if (pa_threaded_mainloop_start(mainloop) < 0) {
+        endSound();
+        dropContext();
         pa_threaded_mainloop_free(mainloop);
         mainloop = nullptr;
-        return false;
     }
-    return true;
 }
 
 void PulseSoundBackend::connect()

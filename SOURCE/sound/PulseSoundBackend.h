@@ -38,7 +38,7 @@ public:
 private:
     class Lock;
 
-    bool startMainloop();
+    void startWithFirstConnection();
     void connect();
     void openStream();
     void feed(std::size_t bytes);

@@ -7,8 +7,11 @@ namespace {
 
 // A looping sound has no end of its own.
 constexpr auto kForever = std::chrono::microseconds::max();
-// How long a synchronous sound may wait past its duration for the device to catch up.
-constexpr std::chrono::microseconds kDeviceLagLimit = std::chrono::milliseconds(250);
+// How long a synchronous sound waits past its length for the server to play
+// it out. The game's pause is the sound's length: a server later than this (a
+// busy machine) finishes the sound on its own, and the next sound cuts off
+// whatever is left of it.
+constexpr std::chrono::microseconds kLateServerLimit = std::chrono::milliseconds(20);
 
 } // namespace
 
@@ -31,18 +34,20 @@ void SoundService::play(std::span<const std::byte> image, SoundFlags flags)
     const bool loop = async && (flags & Snd::kLoop) != 0;
     const std::chrono::microseconds start = timer->now();
     backend->start(*sound, loop);
+    backendHolds = true;
     soundEnd = loop ? kForever : start + sound->duration();
     if (async) return;
     timer->sleepUntil(*soundEnd);
-    backend->drain(kDeviceLagLimit);
-    stop();
+    backend->drain(kLateServerLimit);
+    soundEnd.reset();
 }
 
 void SoundService::stop()
 {
-    if (!soundEnd) return;
-    backend->stop();
     soundEnd.reset();
+    if (!backendHolds) return;
+    backend->stop();
+    backendHolds = false;
 }
 
 std::shared_ptr<SoundService> SoundService::shared()

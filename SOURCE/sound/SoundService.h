@@ -35,5 +35,8 @@ public:
 private:
     std::unique_ptr<SoundBackend> backend;
     std::unique_ptr<PlaybackTimer> timer;
-    std::optional<std::chrono::microseconds> soundEnd;  // set while the backend holds a sound
+    std::optional<std::chrono::microseconds> soundEnd;  // set while a sound plays
+    // Until the backend is stopped: a synchronous sound's end may still be
+    // sounding on a late server after the sound's length.
+    bool backendHolds = false;
 };
