@@ -49,13 +49,11 @@ remove_tree() {
   fi
   rm -rf --one-file-system "$1"
 }
-# What an interrupted run left: a half-made system, a run's tree, mmdebstrap's
-# temporary directories.
-for leftover in "$cache"/*.partial "$cache/runs" "$cache/tmp"; do remove_tree "$leftover"; done
 
-# Runs a command in new mount and PID namespaces: when it ends, or the one
-# who started it dies, every process it started is killed and its mounts go.
-isolated=(unshare --mount --propagation private --pid --fork --kill-child=KILL --mount-proc)
+# Runs a command in new mount and PID namespaces: when it ends, or this
+# script dies (even of SIGKILL), every process it started is killed and its
+# mounts go.
+isolated=(setpriv --pdeathsig KILL unshare --mount --propagation private --pid --fork --kill-child=KILL --mount-proc)
 
 inner_pid=
 run_dir=
@@ -73,6 +71,10 @@ cleanup() {
 }
 trap cleanup EXIT
 trap 'echo "test-fresh: interrupted" >&2; exit 130' INT TERM
+
+# What an interrupted run left: a half-made system, a run's tree, mmdebstrap's
+# temporary directories.
+for leftover in "$cache"/*.partial "$cache/runs" "$cache/tmp"; do remove_tree "$leftover"; done
 
 # Runs "$@" in the background, so that a signal reaches the trap at once.
 in_background() { "$@" 9>&- & inner_pid=$!; local status=0; wait "$inner_pid" || status=$?; inner_pid=; return "$status"; }
