@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The steps of tools/test-fresh.sh, run as root inside the clean system:
 #   fresh-steps.sh DIST FIRST-PACKAGE...
-# Installs the README's first line, then runs `make run`, `make test` and
-# `make package` in /root/vorn, each to its end, and prints a table of how
-# long each took, how many packages it installed and whether it passed.
+# Installs the README's first line, then runs `make run`, `make test`,
+# `make package` and `make package-test` in /root/vorn, each to its end, and
+# prints a table of how long each took, how many packages it installed and
+# whether it passed.
 set -uo pipefail
 dist=$1; shift
 export DEBIAN_FRONTEND=noninteractive
@@ -70,6 +71,9 @@ git init -q && git add -A
 step "make run" make_run
 step "make test" make test
 step "make package" make package
+# The package just built is the one to install and try: -o keeps make from
+# building it a second time.
+step "make package-test" make -o package package-test
 
 echo "==== fresh $dist: summary"
 printf '%s\n' "${rows[@]}"

@@ -6,7 +6,8 @@
 # missing or a week old. Each run unpacks an unchanged copy of it, copies in
 # the files git tracks or would add, installs only the README's first line
 # (make and git), then runs `make run` (the game started offscreen for a few
-# seconds), `make test` and `make package` in it, and prints what each took.
+# seconds), `make test`, `make package` and `make package-test` in it, and
+# prints what each took.
 # Needs root: it makes the system and mounts /proc, /sys and /dev into it. Its
 # mounts and processes live in namespaces of their own, so they end with the
 # run however it ends; what an interrupted run left in the cache is removed by
