@@ -35,10 +35,11 @@ echo "Depends: $(field Depends)"
 echo "Recommends: $(field Recommends)"
 [ "$(field Version)" = 1.00 ] || fail "the package's version is $(field Version)"
 depends=",$(field Depends | tr -d ' '),"
+# Debian 13 renamed some libraries for the 64-bit time_t move (libqt6core6t64).
 for package in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libpulse0 fonts-comic-neue; do
-  [[ $depends == *",$package"[,\(]* ]] || fail "Depends lacks $package"
+  [[ $depends == *",$package"?(t64)[,\(]* ]] || fail "Depends lacks $package"
 done
-[[ $depends != *",libqt6multimedia6"[,\(]* ]] || fail "Depends names libqt6multimedia6"
+[[ $depends != *",libqt6multimedia6"?(t64)[,\(]* ]] || fail "Depends names libqt6multimedia6"
 [ "$(field Recommends)" = qt6-wayland ] || fail "Recommends is not qt6-wayland"
 
 # Install; from here on a failure removes the package again.
