@@ -18,6 +18,8 @@ public:
             shipped->doEvents();
         } while (!tickReached(shipped->tickCount(), deadline));
     }
+    void beginPreciseTiming() override { shipped->beginPreciseTiming(); }
+    void endPreciseTiming() override { shipped->endPreciseTiming(); }
 
 private:
     std::shared_ptr<Clock> shipped;

@@ -26,6 +26,8 @@ public:
     std::int32_t tickCount() override;
     void doEvents() override;
     void waitForEvents(std::int32_t deadline) override;
+    void beginPreciseTiming() override { shipped->beginPreciseTiming(); }
+    void endPreciseTiming() override { shipped->endPreciseTiming(); }
 
     // Asked as each pause begins.
     std::function<YieldKind(std::int32_t length)> kindOf;

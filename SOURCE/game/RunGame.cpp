@@ -29,6 +29,7 @@ Integer columnOf(int x) { return static_cast<Integer>(floorDiv(x, BoardSize::kCe
 void Form1::RunGame()
 {
     const QScopedValueRollback running(gameLoopRunning, true);
+    const PreciseTiming precise(*platform.clock);
     level = startLevel;
     stopGame = false;
     lev->setCaption(QString::number(level));

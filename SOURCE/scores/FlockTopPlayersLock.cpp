@@ -37,7 +37,7 @@ TopPlayersLock::TopPlayersLock(const QString& filePath)
     const int descriptor = ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (descriptor < 0) return;
     if (lockWithin(descriptor, kMostWait)) {
-        directory = descriptor;
+        held = descriptor;
     } else {
         ::close(descriptor);
     }
@@ -46,5 +46,5 @@ TopPlayersLock::TopPlayersLock(const QString& filePath)
 TopPlayersLock::~TopPlayersLock()
 {
     // Closing the directory's only descriptor releases the lock.
-    if (directory >= 0) ::close(directory);
+    if (held) ::close(static_cast<int>(*held));
 }

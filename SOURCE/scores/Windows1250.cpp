@@ -1,19 +1,8 @@
 #include "scores/Windows1250.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
+#include "scores/Windows1250Codec.h"
 
 namespace {
-
-constexpr char kCodePageName[] = "windows-1250";
-constexpr auto kConverterFlags = QStringConverter::Flag::Stateless;
-
-// Encodes without substituting: the caller checks the result by decoding it.
-QByteArray encodeAsIs(QStringView text)
-{
-    QStringEncoder encoder(kCodePageName, kConverterFlags);
-    return encoder.encode(text);
-}
 
 // The code point starting at index: one UTF-16 unit, or two for a surrogate pair.
 QStringView codePointAt(QStringView text, qsizetype index)
@@ -25,27 +14,21 @@ QStringView codePointAt(QStringView text, qsizetype index)
 
 }  // namespace
 
-QString decodeWindows1250(QByteArrayView bytes)
-{
-    QStringDecoder decoder(kCodePageName, kConverterFlags);
-    return decoder.decode(bytes);
-}
-
 bool fitsWindows1250(QStringView text)
 {
-    return decodeWindows1250(encodeAsIs(text)) == text;
+    return decodeWindows1250(encodeWindows1250AsIs(text)) == text;
 }
 
 QByteArray encodeWindows1250(QStringView text)
 {
-    const QByteArray whole = encodeAsIs(text);
+    const QByteArray whole = encodeWindows1250AsIs(text);
     if (decodeWindows1250(whole) == text) return whole;
 
     // Something does not fit: go character by character to mark just those.
     QByteArray bytes;
     for (qsizetype index = 0; index < text.size();) {
         const QStringView character = codePointAt(text, index);
-        const QByteArray encoded = encodeAsIs(character);
+        const QByteArray encoded = encodeWindows1250AsIs(character);
         if (decodeWindows1250(encoded) == character) {
             bytes += encoded;
         } else {

@@ -6,7 +6,8 @@
 #include <QStringView>
 
 // The top-players file is in the Central European 8-bit code page, Windows-1250.
-// The conversions come from Qt's ICU codecs, not from a table of our own.
+// The conversions come from the platform (Windows1250Codec.h), not from a
+// table of our own.
 
 // Every byte maps to one character. The five bytes the code page leaves
 // undefined (0x81, 0x83, 0x88, 0x90, 0x98) become the control characters

@@ -1,6 +1,7 @@
 #include "sound/PulseSoundBackend.h"
 
 #include "sound/PulseClientConfig.h"
+#include "sound/SystemSoundBackend.h"
 
 #include <pulse/context.h>
 #include <pulse/stream.h>
@@ -33,6 +34,8 @@ pa_sample_spec sampleFormatOf(const PcmSound& sound)
 }
 
 } // namespace
+
+std::unique_ptr<SoundBackend> makeSystemSoundBackend() { return std::make_unique<PulseSoundBackend>(); }
 
 class PulseSoundBackend::Lock {
 public:

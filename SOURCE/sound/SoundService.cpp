@@ -1,16 +1,17 @@
 #include "sound/SoundService.h"
 
-#include "sound/PulseSoundBackend.h"
 #include "sound/SteadyPlaybackTimer.h"
+#include "sound/SystemSoundBackend.h"
 
 namespace {
 
 // A looping sound has no end of its own.
 constexpr auto kForever = std::chrono::microseconds::max();
-// How long a synchronous sound waits past its length for the server to play
-// it out. The game's pause is the sound's length: a server later than this (a
-// busy machine) finishes the sound on its own, and the next sound cuts off
-// whatever is left of it.
+// How long a synchronous sound waits past its length for the server (or
+// winmm's device) to play it out. The game's pause is the sound's length: one
+// later than this (a busy machine, a device opened at the first sound)
+// finishes the sound on its own, and the next sound cuts off whatever is left
+// of it.
 constexpr std::chrono::microseconds kLateServerLimit = std::chrono::milliseconds(20);
 
 } // namespace
@@ -56,7 +57,7 @@ std::shared_ptr<SoundService> SoundService::shared()
     static std::weak_ptr<SoundService> instance;
     std::shared_ptr<SoundService> service = instance.lock();
     if (!service) {
-        service = std::make_shared<SoundService>(std::make_unique<PulseSoundBackend>(), std::make_unique<SteadyPlaybackTimer>());
+        service = std::make_shared<SoundService>(makeSystemSoundBackend(), std::make_unique<SteadyPlaybackTimer>());
         instance = service;
     }
     return service;

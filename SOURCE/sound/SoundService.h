@@ -28,8 +28,9 @@ public:
     // True while a sound plays: for its duration, or until stopped when it loops.
     bool playing();
 
-    // The service that plays through the sound server. There is one per process:
-    // made when first asked for, it lasts while anybody holds it.
+    // The service that plays through the system's sound output (the sound
+    // server, or winmm). There is one per process: made when first asked
+    // for, it lasts while anybody holds it.
     static std::shared_ptr<SoundService> shared();
 
 private:

@@ -87,5 +87,6 @@ std::optional<PcmSound> parseWavImage(std::span<const std::byte> image)
     }
     if (!haveFormat || !data) return std::nullopt;
     sound.samples = data->first(data->size() / sound.blockAlign * sound.blockAlign);
+    sound.image = riff;
     return sound;
 }

@@ -15,6 +15,9 @@ struct PcmSound {
     std::uint16_t bitsPerSample = 0;
     std::uint16_t blockAlign = 0;
     std::span<const std::byte> samples;  // whole frames only
+    // The RIFF image the samples lie in, as far as its size field reaches:
+    // what a platform player that reads WAVE images itself is handed.
+    std::span<const std::byte> image;
 
     std::size_t frames() const { return samples.size() / blockAlign; }
     std::chrono::microseconds duration() const;

@@ -15,6 +15,23 @@ public:
     // Handles pending window events; when there are none, sleeps until the
     // next event arrives or the tick reaches deadline, whichever comes first.
     virtual void waitForEvents(std::int32_t deadline) = 0;
+    // Held while a game runs: its waits then end within a millisecond of
+    // their deadlines, also where the system's timer tick is longer than a
+    // fall step. Holds nest; each begin is paired with one end.
+    virtual void beginPreciseTiming() = 0;
+    virtual void endPreciseTiming() = 0;
+};
+
+// Holds the clock's precise timing for as long as it lives.
+class PreciseTiming {
+public:
+    explicit PreciseTiming(Clock& held) : clock(held) { clock.beginPreciseTiming(); }
+    ~PreciseTiming() { clock.endPreciseTiming(); }
+    PreciseTiming(const PreciseTiming&) = delete;
+    PreciseTiming& operator=(const PreciseTiming&) = delete;
+
+private:
+    Clock& clock;
 };
 
 // True once tick has reached deadline, also across a wrap of the count.

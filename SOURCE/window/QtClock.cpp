@@ -1,5 +1,7 @@
 #include "window/QtClock.h"
 
+#include "window/TimerPrecision.h"
+
 #include <QCoreApplication>
 #include <QTimer>
 
@@ -26,3 +28,7 @@ void QtClock::waitForEvents(std::int32_t deadline)
     wakeUp.start(remaining);
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
+
+// Qt's precise timers and the sound holds sleep on the system's timers.
+void QtClock::beginPreciseTiming() { requestMillisecondTimers(); }
+void QtClock::endPreciseTiming() { releaseMillisecondTimers(); }

@@ -12,6 +12,8 @@ public:
     std::int32_t tickCount() override;
     void doEvents() override;
     void waitForEvents(std::int32_t deadline) override;
+    void beginPreciseTiming() override;
+    void endPreciseTiming() override;
 
 private:
     QElapsedTimer elapsed;
