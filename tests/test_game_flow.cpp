@@ -110,6 +110,31 @@ private slots:
         expectReady(f);
     }
 
+    // The game asks for the system's finest timers only while it runs, and
+    // gives them back however it ends.
+    void preciseTimingIsHeldWhileAGameRuns_data()
+    {
+        QTest::addColumn<bool>("stopped");
+        QTest::newRow("game over") << false;
+        QTest::newRow("stopped by New game or a close") << true;
+    }
+
+    void preciseTimingIsHeldWhileAGameRuns()
+    {
+        QFETCH(bool, stopped);
+        TestForm t;
+        Form1& f = *t.form;
+        f.Form_Load();
+        playAlternating(*t.random, 20);
+        if (stopped) t.clock->at(300, [&f] { f.stopGame = true; });
+        std::set<int> holdsAtYields;
+        t.clock->onYield = [&](std::int32_t) { holdsAtYields.insert(t.clock->preciseTimingHolds); };
+        f.Command1_Click();
+        QCOMPARE(f.gameOver, !stopped);
+        QCOMPARE(holdsAtYields, std::set<int>{1});
+        QCOMPARE(t.clock->preciseTimingHolds, 0);
+    }
+
     void noSecondGameLoopInsideTheFirst()
     {
         TestForm t;

@@ -3,12 +3,14 @@
 // start-up going on whatever the file holds, and windows started in one
 // directory keeping each other's results.
 #include "support/GameScript.h"
-#include "support/ReadOnlyDirectory.h"
 #include "support/Scenarios.h"
 #include "support/TableModel.h"
 #include "support/TableWrites.h"
 #include "support/TestForm.h"
+#include "support/UnsavableTable.h"
 
+#include "scores/TopPlayersFile.h"
+#include "scores/TopPlayersLock.h"
 #include "window/forms/Label.h"
 #include "window/forms/MenuItem.h"
 #include "window/forms/TextBox.h"
@@ -24,13 +26,11 @@
 
 #include <algorithm>
 #include <chrono>
+#include <future>
 #include <limits>
 #include <memory>
+#include <thread>
 #include <vector>
-
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
 
 namespace {
 
@@ -88,20 +88,31 @@ struct TwoWindows {
 };
 
 // Holds the lock that windows take on their directory to enter a result, as
-// a window stuck in the middle of its save would.
+// a window stuck in the middle of its save would. It holds it from a thread
+// of its own: a lock that the waiting thread held itself might let it in.
 class StuckWindowLock {
 public:
     explicit StuckWindowLock(const QString& directory)
-        : descriptor(::open(QFile::encodeName(directory).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+        : holder([this, table = QDir(directory).filePath(kTopPlayersFileName)] {
+              const TopPlayersLock lock(table);
+              locked.set_value();
+              released.get_future().wait();
+          })
     {
-        if (descriptor < 0 || ::flock(descriptor, LOCK_EX | LOCK_NB) != 0) qFatal("cannot lock the directory");
+        locked.get_future().wait();
     }
-    ~StuckWindowLock() { ::close(descriptor); }
+    ~StuckWindowLock()
+    {
+        released.set_value();
+        holder.join();
+    }
     StuckWindowLock(const StuckWindowLock&) = delete;
     StuckWindowLock& operator=(const StuckWindowLock&) = delete;
 
 private:
-    int descriptor;
+    std::promise<void> locked;
+    std::promise<void> released;
+    std::thread holder;
 };
 
 constexpr qint64 kLockWaitMs = 1000;
@@ -134,6 +145,18 @@ public:
         process.write(QStringLiteral("%1 %2 %3\n").arg(name).arg(cash).arg(nanoseconds).toUtf8());
         // QProcess writes only from its event loop or when told to wait.
         process.waitForBytesWritten(kPatienceMs);
+    }
+
+    // Takes the table's lock and holds it until killed.
+    void holdTheLock()
+    {
+        process.write("hold\n");
+        process.waitForBytesWritten(kPatienceMs);
+    }
+    void kill()
+    {
+        process.kill();
+        process.waitForFinished(kPatienceMs);
     }
 
     // The next line the window says, or nothing if it says none in time.
@@ -312,7 +335,7 @@ private slots:
         f.Form_Load();
         f.ime->setText(QStringLiteral("Ann"));
         {
-            const ReadOnlyDirectory readOnly(t.directory.path());
+            const UnsavableTable unsavable(t.directory.path());
             playToGameOverWith3(t);
         }
         f.ime->setText(QStringLiteral("Bo"));
@@ -339,6 +362,28 @@ private slots:
                  qPrintable(QString::number(elapsedMs) + " ms"));
         QCOMPARE(fileBytes(t), asciiTableFile(enterResult(defaultTable(), "Player", 0).table));
         for (QWidget* window : QApplication::topLevelWidgets()) QVERIFY(!qobject_cast<QDialog*>(window));
+    }
+
+    // A window that dies in the middle of its save frees the lock with it:
+    // the next window saves at once.
+    void aWindowThatDiesHoldingTheLockFreesIt()
+    {
+        TestForm t;
+        Form1& f = *t.form;
+        f.Form_Load();
+        {
+            RacingWindow dying(t.directory.path());
+            QCOMPARE(dying.nextLine(), QByteArray("ready"));
+            dying.holdTheLock();
+            QCOMPARE(dying.nextLine(), QByteArray("locked"));
+            dying.kill();
+        }
+        QElapsedTimer timer;
+        timer.start();
+        playToGameOver(t);
+        const qint64 elapsedMs = timer.elapsed();
+        QVERIFY2(elapsedMs < kLockWaitMs / 2, qPrintable(QString::number(elapsedMs) + " ms"));
+        QCOMPARE(fileBytes(t), asciiTableFile(enterResult(defaultTable(), "Player", 0).table));
     }
 
     // Games ending at the same moment in separate processes, race after race:
@@ -487,16 +532,17 @@ private slots:
         QVERIFY(QFileInfo(t.directory.filePath(QStringLiteral("Vorn.nrz"))).isDir());
     }
 
-    // As on a read-only medium, or in a directory the player may not write:
-    // the window's table changes, the file does not, and nobody is told.
-    void aReadOnlyDirectoryKeepsTheFileAndTheGameGoesOn()
+    // As on a read-only medium, in a directory the player may not write, or
+    // with the file held by another program: the window's table changes, the
+    // file does not, and nobody is told.
+    void aTableThatCannotBeSavedStaysAndTheGameGoesOn()
     {
         TestForm t;
         Form1& f = *t.form;
         f.Form_Load();
         const QStringList entries = QDir(t.directory.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
         {
-            const ReadOnlyDirectory readOnly(t.directory.path());
+            const UnsavableTable unsavable(t.directory.path());
             f.ime->setText(QStringLiteral("Ann"));
             playToGameOver(t);
             f.ime->setText(QStringLiteral("Bo"));

@@ -18,7 +18,7 @@ start_x_session
 workdir=$(mktemp -d)
 trap 'kill "${vorn_pid:-}" 2>/dev/null; stop_x_session; rm -rf "$workdir"' EXIT
 cd "$workdir"
-"$vorn" &
+run_vorn &
 vorn_pid=$!
 window=$(find_window "Vorn v2.00")
 # Park the pointer off the window, so no hover highlight shows.

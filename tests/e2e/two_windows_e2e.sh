@@ -21,7 +21,7 @@ window_of() { xdotool search --all --onlyvisible --pid "$1" --name "^$title\$" 2
 # Starts the program with its window's left edge at $1 and sets pid and
 # window, once the window is there.
 start_window() {
-  "$vorn" -geometry "+$1+0" &
+  run_vorn -qwindowgeometry "+$1+0" &
   pid=$!
   window=
   for _ in $(seq 100); do
@@ -34,21 +34,12 @@ start_window() {
   sleep 2
 }
 
-# Types the name $2 into the name box of window $1 and chooses "Level 10"
-# under "Options", "Starting level".
+# Types the name $2 into the name box of window $1 and chooses level 10.
 prepare_game() {
-  local x y w h
   click_client "$1" 385 301
   xdotool key --clearmodifiers ctrl+a
   xdotool type --delay 20 "$2"
-  window_geometry "$1"
-  xdotool mousemove $((x + 70)) $((y + (h - 450) / 2)) click 1
-  sleep 0.3
-  xdotool key Down Down Right
-  sleep 0.3
-  for _ in $(seq 9); do xdotool key Down; done
-  xdotool key Return
-  sleep 0.2
+  choose_level_10 "$1"
 }
 
 start_window 0

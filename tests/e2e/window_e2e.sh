@@ -12,7 +12,7 @@ workdir=$(mktemp -d)
 trap 'stop_x_session; rm -rf "$workdir"' EXIT
 
 cd "$workdir"
-"$vorn" &
+run_vorn &
 vorn_pid=$!
 window=$(find_window "Vorn v2.00")
 read -r width height < <(client_size "$window")

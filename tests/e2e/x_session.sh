@@ -3,6 +3,16 @@
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
+# Runs the program $vorn with the arguments given, in place of the shell that
+# calls it: a Windows program (.exe) under Wine. Started in the background,
+# its process is $!.
+run_vorn() {
+  case "$vorn" in
+    *.exe) exec wine "$vorn" "$@" ;;
+    *) exec "$vorn" "$@" ;;
+  esac
+}
+
 expect_equal() { [ "$2" = "$3" ] || fail "$1: expected $2, got $3"; }
 
 # Counts the pixels of the part (size WxH) of the screenshot $shot at (x, y)
@@ -109,6 +119,19 @@ click_client() {
   local x y w h
   window_geometry "$1"
   xdotool mousemove $((x + $2)) $((y + h - 450 + $3)) click "${4:-1}"
+}
+
+# Chooses "Level 10" under "Options", "Starting level" in window $1.
+choose_level_10() {
+  local x y w h
+  window_geometry "$1"
+  xdotool mousemove $((x + 70)) $((y + (h - 450) / 2)) click 1
+  sleep 0.3
+  xdotool key Down Down Right
+  sleep 0.3
+  for _ in $(seq 9); do xdotool key Down; done
+  xdotool key Return
+  sleep 0.2
 }
 
 # The window answers when a click on its "Game" menu opens the menu's popup.

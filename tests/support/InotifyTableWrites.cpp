@@ -47,26 +47,31 @@ void readPendingEvents()
 
 } // namespace
 
+struct TableWrites::Watch {
+    int descriptor;
+    QByteArray name;
+};
+
 TableWrites::TableWrites(const QString& directory, const QString& fileName)
-    : watch(inotify_add_watch(events(), QFile::encodeName(directory).constData(), IN_MOVED_TO | IN_CLOSE_WRITE)),
-      name(QFile::encodeName(fileName))
+    : watch(new Watch{inotify_add_watch(events(), QFile::encodeName(directory).constData(), IN_MOVED_TO | IN_CLOSE_WRITE),
+                      QFile::encodeName(fileName)})
 {
-    if (watch < 0) qFatal("cannot watch %s", qPrintable(directory));
+    if (watch->descriptor < 0) qFatal("cannot watch %s", qPrintable(directory));
     readPendingEvents();
     // A watch number may come back after an earlier watch ended.
-    writesSeen().erase({watch, name});
+    writesSeen().erase({watch->descriptor, watch->name});
 }
 
 TableWrites::~TableWrites()
 {
-    inotify_rm_watch(events(), watch);
+    inotify_rm_watch(events(), watch->descriptor);
     readPendingEvents();
-    writesSeen().erase({watch, name});
+    writesSeen().erase({watch->descriptor, watch->name});
 }
 
 int TableWrites::count()
 {
     readPendingEvents();
-    const auto found = writesSeen().find({watch, name});
+    const auto found = writesSeen().find({watch->descriptor, watch->name});
     return found == writesSeen().end() ? 0 : found->second;
 }

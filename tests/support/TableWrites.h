@@ -1,11 +1,14 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 
-// Counts the completed writes of one file in a directory, as the kernel saw
-// them (inotify): a save through a temporary file renamed over it, or a
-// write in place. It needs nothing from the code under test.
+#include <memory>
+
+// Counts the completed writes of one file in a directory, as the system saw
+// them: a save through a temporary file renamed over it, or a write in place.
+// It needs nothing from the code under test. Linux's kernel tells of them
+// through inotify (InotifyTableWrites.cpp), Windows through
+// ReadDirectoryChangesW (DirectoryChangesTableWrites.cpp).
 class TableWrites {
 public:
     TableWrites(const QString& directory, const QString& fileName);
@@ -17,6 +20,6 @@ public:
     int count();
 
 private:
-    int watch;
-    QByteArray name;
+    struct Watch;
+    std::unique_ptr<Watch> watch;
 };

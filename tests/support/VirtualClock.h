@@ -13,6 +13,8 @@ public:
     std::int32_t tickCount() override { return now; }
     void doEvents() override;
     void waitForEvents(std::int32_t deadline) override;
+    void beginPreciseTiming() override { ++preciseTimingHolds; }
+    void endPreciseTiming() override { --preciseTimingHolds; }
 
     // Runs action once the clock reaches time (actions due together run in the order given).
     void at(std::int32_t time, std::function<void()> action);
@@ -25,6 +27,8 @@ public:
     std::int32_t now = 0;
     int yields = 0;
     int waits = 0;
+    // Begun less ended: 1 while a game runs, 0 once it is over.
+    int preciseTimingHolds = 0;
     // A game that runs past this virtual time is taken to be stuck.
     std::int32_t limit = 24 * 60 * 60 * 1000;
 

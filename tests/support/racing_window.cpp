@@ -3,7 +3,12 @@
 // input, it waits until the steady clock (the same in every process) reads
 // AT nanoseconds, enters that result as a game over does and says "saved".
 // A test starts several in one directory to end their games at one moment.
+// The line "hold" makes it take the table's lock, say "locked" and wait,
+// holding it, to be killed: a window that dies in the middle of its save.
 #include "support/TestForm.h"
+
+#include "scores/TopPlayersFile.h"
+#include "scores/TopPlayersLock.h"
 
 #include "window/forms/Label.h"
 #include "window/forms/TextBox.h"
@@ -40,7 +45,13 @@ int main(int argc, char* argv[])
     std::string name;
     std::int64_t cash = 0;
     std::int64_t at = 0;
-    while (std::cin >> name >> cash >> at) {
+    while (std::cin >> name) {
+        if (name == "hold") {
+            const TopPlayersLock lock(kTopPlayersFileName);
+            say("locked");
+            for (;;) std::this_thread::sleep_for(std::chrono::hours(1));
+        }
+        if (!(std::cin >> cash >> at)) break;
         std::this_thread::sleep_until(std::chrono::steady_clock::time_point(std::chrono::nanoseconds(at)));
         f.ime->setText(QString::fromStdString(name));
         f.cash = cash;
