@@ -119,6 +119,18 @@ clean-asan:
 	rm -rf $(ASAN_DIR)
 # The benchmark (a few minutes, not part of `make test`): pace, cost, start-up
 # and cue latency in one table; the figures also go to build/bench.json.
+# ---- Windows: the program cross-built for 64-bit Windows with Debian 13's
+# MinGW-w64 and Qt built from Debian's own source (tools/windows/). On a
+# release other than Debian 13, as root: the steps run in a Debian 13 system.
+.PHONY: windows test-windows
+# build/vorn-1.00-windows-x64.zip and build/vorn-1.00-windows-x64-setup.exe.
+windows:
+	tools/windows/run.sh build
+
+# The Windows build's tests under Wine, building what is missing first.
+test-windows:
+	tools/windows/run.sh test
+
 .PHONY: bench
 bench: configure-tests
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target vorn vorn_bench

@@ -1,6 +1,7 @@
 // The top-players file where Linux can put odd things in its place: a FIFO,
-// links to a device or to nowhere, a disk that fills up; and a 10 MB line
-// read without holding it in memory.
+// links to a device or to nowhere, a disk that fills up; a 10 MB line read
+// without holding it in memory; and its code page, which Linux converts with
+// Qt's ICU codec.
 #include "scores/TopPlayersFile.h"
 #include "support/AddressSanitizer.h"
 #include "support/FileSizeLimit.h"
@@ -9,6 +10,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -53,6 +56,13 @@ class TestTopPlayersFileLinux : public QObject {
     Q_OBJECT
 
 private slots:
+    // Without it every name would be refused and every line read as empty.
+    void qtKnowsTheCodePage()
+    {
+        QVERIFY(QStringDecoder("windows-1250").isValid());
+        QVERIFY(QStringEncoder("windows-1250").isValid());
+    }
+
     void tenMegabyteLineIsNotHeld()
     {
         QTemporaryDir dir;

@@ -4,7 +4,6 @@
 #include "window/forms/TextBox.h"
 
 #include <QSet>
-#include <QStringDecoder>
 #include <QTest>
 
 namespace {
@@ -31,12 +30,6 @@ class TestWindows1250 : public QObject {
     Q_OBJECT
 
 private slots:
-    void qtKnowsTheCodePage()
-    {
-        QVERIFY(QStringDecoder("windows-1250").isValid());
-        QVERIFY(QStringEncoder("windows-1250").isValid());
-    }
-
     void encodesCentralEuropeanLettersAsSingleBytes_data()
     {
         QTest::addColumn<QString>("text");

@@ -39,34 +39,15 @@ mkdir -p "$cache"
 exec 9>"$cache/.lock"
 flock -n 9 || fail "another fresh run is using $cache; wait for it to end"
 
-# Nothing of ours may be mounted in the cache: every mount is made in a private
-# mount namespace. Refuse to delete anything if that ever does not hold.
-mounted_under() { awk -v dir="$1/" 'index($5 "/", dir) == 1 { found = 1 } END { exit !found }' /proc/self/mountinfo; }
-remove_tree() {
-  [ -e "$1" ] || return 0
-  if mounted_under "$1"; then
-    echo "test-fresh: something is mounted under $1; left as it is" >&2
-    return 1
-  fi
-  rm -rf --one-file-system "$1"
-}
+source "$here/debian-system.sh"
 
-# Runs a command in new mount and PID namespaces: when it ends, or this
-# script dies (even of SIGKILL), every process it started is killed and its
-# mounts go.
-isolated=(setpriv --pdeathsig KILL unshare --mount --propagation private --pid --fork --kill-child=KILL --mount-proc)
-
-inner_pid=
 run_dir=
 cleanup() {
   local status=$?
   trap - EXIT INT TERM
-  if [ -n "$inner_pid" ]; then
-    kill -KILL "$inner_pid" 2>/dev/null || true
-    wait "$inner_pid" 2>/dev/null || true
-  fi
-  [ -n "$run_dir" ] && remove_tree "$run_dir"
-  remove_tree "$cache/tmp" || true
+  debian_stop_background
+  [ -n "$run_dir" ] && debian_remove_tree "$run_dir"
+  debian_remove_tree "$cache/tmp" || true
   rm -f "$base.partial"
   exit "$status"
 }
@@ -75,39 +56,13 @@ trap 'echo "test-fresh: interrupted" >&2; exit 130' INT TERM
 
 # What an interrupted run left: a half-made system, a run's tree, mmdebstrap's
 # temporary directories.
-for leftover in "$cache"/*.partial "$cache/runs" "$cache/tmp"; do remove_tree "$leftover"; done
-
-# Runs "$@" in the background, so that a signal reaches the trap at once.
-in_background() { "$@" 9>&- & inner_pid=$!; local status=0; wait "$inner_pid" || status=$?; inner_pid=; return "$status"; }
-
-check_mirror() {
-  local release
-  release=$(mktemp)
-  if ! /usr/lib/apt/apt-helper download-file "$mirror/dists/$dist/Release" "$release" >/dev/null 2>&1; then
-    rm -f "$release"
-    fail "the mirror $mirror does not answer for $dist (its Release file could not be fetched); set VORN_FRESH_MIRROR to one that does"
-  fi
-  rm -f "$release"
-}
-
-make_base() {
-  echo "test-fresh: making a clean minbase $dist system (cached in $base)"
-  check_mirror
-  mkdir -p "$cache/tmp"
-  if ! in_background "${isolated[@]}" env TMPDIR="$cache/tmp" mmdebstrap --variant=minbase --mode=root --format=tar \
-      "$dist" "$base.partial" \
-      "deb $mirror $dist main" \
-      "deb $mirror $dist-updates main" \
-      "deb $security_mirror $dist-security main"; then
-    fail "mmdebstrap could not make the $dist system from $mirror (its messages are above)"
-  fi
-  mv "$base.partial" "$base"
-}
+for leftover in "$cache"/*.partial "$cache/runs" "$cache/tmp"; do debian_remove_tree "$leftover"; done
 
 if [ ! -f "$base" ] || [ -z "$(find "$base" -mmin "-$max_age_minutes")" ]; then
-  make_base
+  echo "test-fresh: making a clean minbase $dist system (cached in $base)"
+  debian_make_system "$base" "$dist" "$mirror" "$security_mirror" VORN_FRESH_MIRROR "$cache/tmp"
 else
-  check_mirror
+  debian_check_mirror "$mirror" "$dist" VORN_FRESH_MIRROR
 fi
 
 mkdir -p "$cache/runs"
@@ -121,17 +76,5 @@ git -C "$repo" ls-files -z --cached --others --exclude-standard | (cd "$repo" &&
 install -m 755 "$here/fresh-steps.sh" "$root/root/fresh-steps.sh"
 
 echo "test-fresh: $dist from $mirror in $root"
-# The system's own /dev, /proc and /sys, and fresh /tmp, /run and /dev/shm:
-# what the X servers, Weston and the private sound server expect.
-in_background "${isolated[@]}" bash -c '
-  set -e
-  root=$1; shift
-  mount --rbind /dev "$root/dev"
-  mount -t tmpfs -o mode=1777 tmpfs "$root/dev/shm"
-  mount -t proc proc "$root/proc"
-  mount --rbind /sys "$root/sys"
-  mount -t tmpfs -o mode=1777 tmpfs "$root/tmp"
-  mount -t tmpfs -o mode=755 tmpfs "$root/run"
-  exec chroot "$root" /usr/bin/env -i HOME=/root USER=root LOGNAME=root SHELL=/bin/bash \
-    PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 TERM=dumb CI=true \
-    /root/fresh-steps.sh "$@"' _ "$root" "$dist" "${first_packages[@]}"
+debian_enter_environment=(CI=true)
+debian_enter "$root" -- /root/fresh-steps.sh "$dist" "${first_packages[@]}"

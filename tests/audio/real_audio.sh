@@ -21,7 +21,8 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-run() { case "$1" in *.exe) wine "$@" ;; *) "$@" ;; esac; }
+# Wine hands a Windows program Linux's QT_X as WINEQT_X only.
+run() { case "$1" in *.exe) WINEQT_QPA_PLATFORM=${QT_QPA_PLATFORM:-} wine "$@" ;; *) "$@" ;; esac; }
 
 pulse_session_start "$work" $rate
 

@@ -86,9 +86,10 @@ stop_x_session() {
   rm -f "${wm_log:-}"
 }
 
+# Waits up to 30 s: Wine's first start of a program in a new prefix takes 10.
 find_window() {
   local id
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) || true
     [ -n "$id" ] && { echo "$id"; return 0; }
     sleep 0.1
