@@ -12,6 +12,14 @@
 #                                        mounted under it
 #   debian_in_background COMMAND...      runs it where a signal reaches the
 #                                        caller's traps at once
+#   debian_clean_up_after NAME TMP TARBALL
+#                                        from now on, however the caller ends:
+#                                        kills what runs in the background,
+#                                        removes the unpacked system, TMP and a
+#                                        half-made TARBALL; on a signal says
+#                                        "NAME: interrupted"
+#   debian_unpack TARBALL RUNS           unpacks the system into a new folder
+#                                        below RUNS; sets debian_root
 #   debian_enter ROOT DIR... -- COMMAND...
 #                                        runs COMMAND as root in the system
 #                                        unpacked at ROOT, with the host's
@@ -52,6 +60,32 @@ debian_stop_background() {
   kill -KILL "$debian_inner_pid" 2>/dev/null || true
   wait "$debian_inner_pid" 2>/dev/null || true
   debian_inner_pid=
+}
+
+debian_run_dir=
+debian_clean_up_after() {
+  debian_cleanup_name=$1 debian_cleanup_tmp=$2 debian_cleanup_tarball=$3
+  trap debian_clean_up EXIT
+  trap 'echo "$debian_cleanup_name: interrupted" >&2; exit 130' INT TERM
+}
+debian_clean_up() {
+  local status=$?
+  trap - EXIT INT TERM
+  debian_stop_background
+  [ -n "$debian_run_dir" ] && debian_remove_tree "$debian_run_dir"
+  debian_remove_tree "$debian_cleanup_tmp" || true
+  rm -f "$debian_cleanup_tarball.partial"
+  exit "$status"
+}
+
+debian_unpack() {
+  local tarball=$1 runs=$2
+  mkdir -p "$runs"
+  debian_run_dir=$(mktemp -d "$runs/$(basename "$tarball" .tar).XXXXXX")
+  debian_root=$debian_run_dir/root
+  mkdir "$debian_root"
+  tar -x -C "$debian_root" -f "$tarball"
+  cp /etc/resolv.conf "$debian_root/etc/resolv.conf"
 }
 
 debian_check_mirror() {

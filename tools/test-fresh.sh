@@ -41,18 +41,7 @@ flock -n 9 || fail "another fresh run is using $cache; wait for it to end"
 
 source "$here/debian-system.sh"
 
-run_dir=
-cleanup() {
-  local status=$?
-  trap - EXIT INT TERM
-  debian_stop_background
-  [ -n "$run_dir" ] && debian_remove_tree "$run_dir"
-  debian_remove_tree "$cache/tmp" || true
-  rm -f "$base.partial"
-  exit "$status"
-}
-trap cleanup EXIT
-trap 'echo "test-fresh: interrupted" >&2; exit 130' INT TERM
+debian_clean_up_after test-fresh "$cache/tmp" "$base"
 
 # What an interrupted run left: a half-made system, a run's tree, mmdebstrap's
 # temporary directories.
@@ -65,12 +54,8 @@ else
   debian_check_mirror "$mirror" "$dist" VORN_FRESH_MIRROR
 fi
 
-mkdir -p "$cache/runs"
-run_dir=$(mktemp -d "$cache/runs/$dist.XXXXXX")
-root=$run_dir/root
-mkdir "$root"
-tar -x -C "$root" -f "$base"
-cp /etc/resolv.conf "$root/etc/resolv.conf"
+debian_unpack "$base" "$cache/runs"
+root=$debian_root
 mkdir "$root/root/vorn"
 git -C "$repo" ls-files -z --cached --others --exclude-standard | (cd "$repo" && tar -c --null -T -) | tar -x -C "$root/root/vorn"
 install -m 755 "$here/fresh-steps.sh" "$root/root/fresh-steps.sh"

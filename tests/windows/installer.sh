@@ -13,11 +13,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../e2e/x_session.sh"
 source "$here/wine_session.sh"
 
-start_x_session
-wine_session_restart
-work=$(mktemp -d)
-trap 'wine_session_restart; stop_x_session; rm -rf "$work"' EXIT
-unset WINEPATH WINEQT_PLUGIN_PATH WINEQT_QPA_PLATFORM
+start_wine_x_session
+unpack_package "$zip"
 
 windows_folder() { winepath -u "$(wine cmd /c "echo %$1%" | tr -d '\r')"; }
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vorn'
@@ -28,8 +25,6 @@ machine_programs=$(windows_folder ProgramFiles)
 
 wine "$setup" /S
 # What was installed is the portable package's files and the uninstaller.
-(cd "$work" && cmake -E tar xf "$zip")
-package=$(dirname "$(find "$work" -name vorn.exe)")
 expect_equal "installed files" "$( (cd "$package" && find . -type f; echo ./uninstall.exe) | sort)" \
   "$(cd "$programs" && find . -type f | sort)"
 [ -f "$entry" ] || fail "no Start menu entry $entry"

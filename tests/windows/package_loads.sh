@@ -8,14 +8,9 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../e2e/x_session.sh"
 source "$here/wine_session.sh"
 
-start_x_session
-wine_session_restart
-work=$(mktemp -d)
-trap 'wine_session_restart; stop_x_session; rm -rf "$work"' EXIT
-(cd "$work" && cmake -E tar xf "$zip")
-folder=$(dirname "$(find "$work" -name vorn.exe)")
-unset WINEPATH WINEQT_PLUGIN_PATH WINEQT_QPA_PLATFORM
-
+start_wine_x_session
+unpack_package "$zip"
+folder=$package
 cd "$folder"
 WINEDEBUG=+loaddll wine ./vorn.exe 2>"$work/loads.txt" &
 vorn_pid=$!

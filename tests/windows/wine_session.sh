@@ -1,9 +1,29 @@
-# Sourced by the Windows end-to-end tests, after start_x_session. Wine's
-# desktop belongs to the first program of the prefix's server and keeps the
-# display that program found: a server left by an earlier test (on no
-# display, or on that test's X server) would show no window on this one. So
-# each test ends whatever server runs, and its own at its end.
+# Sourced by the Windows end-to-end tests, with tests/e2e/x_session.sh.
+#
+# Wine's desktop belongs to the first program of the prefix's server and
+# keeps the display that program found: a server left by an earlier test (on
+# no display, or on that test's X server) would show no window on this one.
+# So each test ends whatever server runs when it starts, and its own at its
+# end.
 wine_session_restart() {
   wineserver -k 2>/dev/null || true
   wineserver -w 2>/dev/null || true
+}
+
+# Starts a private X server and a Wine server of the test's own on it, and
+# makes the work folder $work; all of it goes when the test ends.
+start_wine_x_session() {
+  start_x_session
+  wine_session_restart
+  work=$(mktemp -d)
+  trap 'wine_session_restart; stop_x_session; rm -rf "$work"' EXIT
+}
+
+# Unpacks the portable zip $1 into $work and sets package to the program's
+# folder. Nothing then points Wine at the build's DLLs or Qt's plug-ins, so
+# the program finds only what the package holds.
+unpack_package() {
+  (cd "$work" && cmake -E tar xf "$1")
+  package=$(dirname "$(find "$work" -name vorn.exe)")
+  unset WINEPATH WINEQT_PLUGIN_PATH WINEQT_QPA_PLATFORM
 }

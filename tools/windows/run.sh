@@ -41,7 +41,6 @@ dist=trixie
 mirror=${VORN_WINDOWS_MIRROR:-http://deb.debian.org/debian}
 security_mirror=${VORN_WINDOWS_SECURITY_MIRROR:-http://deb.debian.org/debian-security}
 max_age_minutes=$((7 * 24 * 60))
-# One system for building and testing: the packages of both lists.
 # One system for building and testing: the packages of both lists, and
 # PulseAudio for the tests' private sound server.
 mapfile -t packages < <(cd "$repo/tools" && grep -h -v -E '^\s*(#|$)' packages-windows.txt packages-windows-test.txt \
@@ -54,18 +53,7 @@ exec 9>"$windows_cache/.system-lock"
 flock -n 9 || fail "another Windows build is using $windows_cache; wait for it to end"
 
 source "$repo/tools/debian-system.sh"
-run_dir=
-cleanup() {
-  local status=$?
-  trap - EXIT INT TERM
-  debian_stop_background
-  [ -n "$run_dir" ] && debian_remove_tree "$run_dir"
-  debian_remove_tree "$windows_cache/system-tmp" || true
-  rm -f "$system.partial"
-  exit "$status"
-}
-trap cleanup EXIT
-trap 'echo "windows: interrupted" >&2; exit 130' INT TERM
+debian_clean_up_after windows "$windows_cache/system-tmp" "$system"
 
 # What an interrupted run left, and systems made from other lists.
 for leftover in "$windows_cache"/*.partial "$windows_cache/runs" "$windows_cache/system-tmp"; do
@@ -79,12 +67,8 @@ if [ ! -f "$system" ] || [ -z "$(find "$system" -mmin "-$max_age_minutes")" ]; t
     "${packages[@]}"
 fi
 
-mkdir -p "$windows_cache/runs"
-run_dir=$(mktemp -d "$windows_cache/runs/$dist.XXXXXX")
-root=$run_dir/root
-mkdir "$root"
-tar -x -C "$root" -f "$system"
-cp /etc/resolv.conf "$root/etc/resolv.conf"
+debian_unpack "$system" "$windows_cache/runs"
+root=$debian_root
 echo "windows: in a Debian 13 system ($root)"
 debian_enter_environment=("VORN_WINDOWS_CACHE=$windows_cache" "VORN_WINDOWS_MIRROR=$mirror"
                           "VORN_WINDOWS_SECURITY_MIRROR=$security_mirror" ${CI:+CI=$CI})
