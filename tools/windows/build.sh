@@ -14,6 +14,11 @@ fail() { echo "windows: $*" >&2; exit 1; }
 targets=(--target vorn)
 [ "${1:-}" = --tests ] && targets=()
 
+# The release's date stands for every file's time (rcc writes the pictures'
+# times into the program), so that two builds give the same bytes.
+SOURCE_DATE_EPOCH=$(date -d "$(sed -n 's/^ -- .*>  //p' "$repo/debian/changelog" | head -n 1)" +%s)
+export SOURCE_DATE_EPOCH
+
 start=$SECONDS
 qt=$("$here/build-qt.sh" "$windows_cache") || exit 1
 

@@ -6,8 +6,8 @@
 # read-me) and vorn-VERSION-windows-x64-setup.exe (an installer of the same
 # files, made with NSIS). Each is written beside its final name and renamed
 # into place, so a failed or interrupted run leaves neither half-made. Every
-# file's time is the release's date (debian/changelog), so two builds of the
-# same sources on the same Qt give the same bytes.
+# file's time is SOURCE_DATE_EPOCH (build.sh sets it to the release's date),
+# so two builds of the same sources on the same Qt give the same bytes.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 repo=$(cd "$here/../.." && pwd)
@@ -22,7 +22,7 @@ done
 
 version=$(sed -n 's/^project(Vorn VERSION \([0-9.]*\).*/\1/p' "$repo/CMakeLists.txt")
 name=vorn-$version-windows-x64
-epoch=$(date -d "$(sed -n 's/^ -- .*>  //p' "$repo/debian/changelog" | head -n 1)" +%s)
+epoch=${SOURCE_DATE_EPOCH:?the release date, as build.sh sets it}
 program=$build/vorn.exe
 [ -f "$program" ] && [ -f "$build/desktop/windows/vorn.ico" ] || fail "$program is not built"
 
@@ -103,7 +103,7 @@ mv "$zip.partial" "$zip"
   awk -F'\\' 'NF > 1 { print $1 }' "$work/installed" | sort -u | awk '{ print "RMDir \"$INSTDIR\\" $0 "\"" }'
 } >"$work/uninstall-files.nsh"
 setup=$output/$name-setup.exe
-(cd "$folder" && SOURCE_DATE_EPOCH=$epoch makensis -V2 -NOCD -INPUTCHARSET UTF8 \
+(cd "$folder" && makensis -V2 -NOCD -INPUTCHARSET UTF8 \
   -DVERSION="$version" -DOUTFILE="$setup.partial" -DICON="$build/desktop/windows/vorn.ico" -DINSTALL_FILES="$work/install-files.nsh" \
   -DUNINSTALL_FILES="$work/uninstall-files.nsh" -DESTIMATED_SIZE_KB="$(du -sk . | cut -f1)" \
   "$repo/desktop/windows/installer.nsi") >"$work/makensis.log" 2>&1 ||
