@@ -16,7 +16,7 @@ qt=${2:?usage: $0 BUILD-TREE QT-PREFIX OUTPUT-DIR}
 output=${3:?usage: $0 BUILD-TREE QT-PREFIX OUTPUT-DIR}
 
 fail() { echo "package: $*" >&2; exit 1; }
-for tool in x86_64-w64-mingw32-objdump makensis cmake; do
+for tool in x86_64-w64-mingw32-objdump makensis zip; do
   command -v "$tool" >/dev/null || fail "$tool is missing (tools/packages-windows.txt lists what the Windows build needs)"
 done
 
@@ -87,9 +87,10 @@ echo "package: left to Windows' own DLLs: $(printf '%s\n' "${system_dlls[@]}" | 
 
 mkdir -p "$output"
 zip=$output/$name.zip
-(cd "$work" && find "$name" -type f | LC_ALL=C sort >"$work/files" &&
-  cmake -E tar cf "$zip.partial" --format=zip --mtime="$(date -u -d "@$epoch" '+%Y-%m-%d %H:%M:%S UTC')" \
-    --files-from="$work/files") || fail "the zip could not be written to $output"
+# Without extra fields (-X), which would carry the files' change times, and
+# with the times in UTC, whatever the builder's time zone.
+(cd "$work" && find "$name" -type f | LC_ALL=C sort | TZ=UTC zip -q -X -D -9 "$zip.partial" -@) ||
+  fail "the zip could not be written to $output"
 mv "$zip.partial" "$zip"
 
 # The installer's file list, written out for its install and its uninstall
