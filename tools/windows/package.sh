@@ -16,7 +16,7 @@ qt=${2:?usage: $0 BUILD-TREE QT-PREFIX OUTPUT-DIR}
 output=${3:?usage: $0 BUILD-TREE QT-PREFIX OUTPUT-DIR}
 
 fail() { echo "package: $*" >&2; exit 1; }
-for tool in x86_64-w64-mingw32-objdump makensis zip; do
+for tool in x86_64-w64-mingw32-objdump x86_64-w64-mingw32-strip makensis zip; do
   command -v "$tool" >/dev/null || fail "$tool is missing (tools/packages-windows.txt lists what the Windows build needs)"
 done
 
@@ -75,6 +75,10 @@ while [ ${#queue[@]} -gt 0 ]; do
     queue+=("$folder/$(basename "$found")")
   done < <(imports_of "$file")
 done
+
+# No symbols a player's machine has no use for: MinGW's runtime DLLs carry
+# their debugging information.
+find "$folder" \( -name '*.dll' -o -name '*.exe' \) -exec x86_64-w64-mingw32-strip --strip-unneeded {} +
 
 install -m 644 "$repo/desktop/windows/qt.conf" "$folder/qt.conf"
 # Notepad and every other Windows editor read these best with CR LF.
