@@ -88,14 +88,19 @@ exec 9>"$cache/.qt-lock"
 flock -n 9 || fail "another Qt build is using $cache; wait for it to end"
 
 work=
+step_pid=
 cleanup() {
   local status=$?
   trap - EXIT INT TERM
+  if [ -n "$step_pid" ]; then
+    kill -TERM -- "-$step_pid" 2>/dev/null || true
+    wait "$step_pid" 2>/dev/null || true
+  fi
   [ -n "$work" ] && rm -rf "$work"
   exit "$status"
 }
 trap cleanup EXIT
-trap 'echo "build-qt: interrupted; the half-built Qt is removed" >&2; exit 130' INT TERM
+trap 'echo "build-qt: interrupted; the half-built Qt is removed" >&2; exit 130' INT TERM HUP
 
 # What an interrupted build left behind.
 rm -rf "$cache/tmp"
@@ -129,16 +134,22 @@ source_dir=$(find "$work/source" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base
 
 echo "build-qt: configuring and building Qt $qt_version for Windows (about 20 minutes on two cores)" >&2
 start=$SECONDS
+# Each step runs in a process group of its own, in the background, so that
+# an interrupt reaches the trap at once and the trap can end the whole step.
 build_step() {
   local what=$1
   shift
-  if ! "$@" >>"$work/build.log" 2>&1; then
+  setsid "$@" >>"$work/build.log" 2>&1 &
+  step_pid=$!
+  if ! wait "$step_pid"; then
+    step_pid=
     tail -n 40 "$work/build.log" >&2
     if [ "$(df -Pk "$cache" | awk 'NR == 2 { print $4 }')" -lt 102400 ]; then
       fail "$what failed: the disk of $cache is full"
     fi
     fail "$what failed (the end of its messages is above)"
   fi
+  step_pid=
 }
 build_step "configuring Qt" cmake -S "$source_dir" -B "$work/build" -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_INSTALL_PREFIX="$prefix" \
