@@ -3,6 +3,9 @@
 // for its length, within kToleranceUs, or it fails.
 // After each cue a silent sound is started at once: had the cue still been
 // playing, it would be cut off there, and the recording would show it short.
+// The silence ends well before the next cue, so that each hold is the cue's
+// own: winmm under Wine plays a sound up to 200 ms late and takes up to 90 ms
+// to stop one still playing, and that stop counts in the call that makes it.
 #include "audio/CueLengths.h"
 #include "sound/SoundService.h"
 #include "support/LittleEndian.h"
@@ -17,14 +20,15 @@
 
 namespace {
 
-constexpr int kGapMs = 500;
+constexpr int kGapMs = 700;
+constexpr int kSilenceMs = 200;
 constexpr qint64 kToleranceUs = 50'000;
 constexpr int kRate = 8000;
 
-// Digital silence, 16-bit mono, as long as the gap between cues.
+// Digital silence, 16-bit mono, shorter than the gap between cues.
 QByteArray silence()
 {
-    const QByteArray samples(kRate * 2 * kGapMs / 1000, '\0');
+    const QByteArray samples(kRate * 2 * kSilenceMs / 1000, '\0');
     const QByteArray format = le(1, 2) + le(1, 2) + le(kRate, 4) + le(kRate * 2, 4) + le(2, 2) + le(16, 2);
     const QByteArray chunks = "WAVE" + QByteArray("fmt ") + le(16, 4) + format + "data" + le(static_cast<quint32>(samples.size()), 4) + samples;
     return "RIFF" + le(static_cast<quint32>(chunks.size()), 4) + chunks;
