@@ -26,6 +26,12 @@ set_tests_properties(e2e_pictures PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE)
 add_test(NAME e2e_wayland
          COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/e2e/wayland_e2e.sh $<TARGET_FILE:vorn> ${PROJECT_SOURCE_DIR}/art)
 set_tests_properties(e2e_wayland PROPERTIES TIMEOUT 180 RUN_SERIAL TRUE)
+# The board's frames on X11 and Wayland, as test_board_pixels compares them offscreen.
+foreach(display IN ITEMS x11 wayland)
+    add_test(NAME e2e_board_pixels_${display}
+             COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/e2e/board_pixels.sh $<TARGET_FILE:test_board_pixels> ${display})
+    set_tests_properties(e2e_board_pixels_${display} PROPERTIES TIMEOUT 120)
+endforeach()
 add_test(NAME e2e_game_over
          COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/e2e/game_over_e2e.sh $<TARGET_FILE:vorn>)
 set_tests_properties(e2e_game_over PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE)

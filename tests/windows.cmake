@@ -16,6 +16,11 @@ target_link_libraries(test_program_resources PRIVATE version)
 target_compile_definitions(test_program_resources PRIVATE
     VORN_PROGRAM="${VORN_TEST_ROOT}$<TARGET_FILE:vorn>" VORN_VERSION="${PROJECT_VERSION}")
 
+# The board's frames as Windows shows them, on Wine's windows platform.
+add_test(NAME e2e_board_pixels
+         COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/windows/board_pixels.sh $<TARGET_FILE:test_board_pixels>)
+set_tests_properties(e2e_board_pixels PROPERTIES TIMEOUT 180 RUN_SERIAL TRUE)
+
 # The packages a player gets (tools/windows/package.sh leaves them in build/).
 set(vorn_package ${PROJECT_SOURCE_DIR}/build/vorn-${PROJECT_VERSION}-windows-x64)
 # End-to-end: the packaged program under Wine on Xvfb with a window manager
