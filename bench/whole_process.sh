@@ -6,8 +6,10 @@
 #   startup_accuracy_ms the longest interval between its screenshots
 #   cpu_fraction.*    CPU time / wall time over 20 s of whole games with no
 #                     input at levels 1 and 10
-#   wakeups_per_step  the main thread's voluntary switches per fall step made,
-#                     the real window on this X server at level 1 (vorn_bench wakeups)
+#   cpu_per_step_us.* the process's CPU time per fall step made, the real
+#                     window on this X server at levels 1 and 10, and
+#   wakeups_per_step  the main thread's voluntary switches per fall step made
+#                     at level 1 (both vorn_bench steps)
 #   peak_rss_mb       VmHWM after a whole game at level 10 with no input
 # Every process it starts ends with it.
 #
@@ -128,7 +130,7 @@ start_x_session
 (cd "$work" && QT_QPA_PLATFORM=xcb "$bench" startup "$vorn")
 play_span 1
 echo "cpu_fraction.level1 $span_cpu"
-(cd "$work" && QT_QPA_PLATFORM=xcb "$bench" wakeups)
+(cd "$work" && QT_QPA_PLATFORM=xcb "$bench" steps)
 play_span 10
 echo "cpu_fraction.level10 $span_cpu"
 peak_rss_mb >"$work/rss"
