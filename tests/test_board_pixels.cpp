@@ -8,12 +8,10 @@
 #include "support/TestForm.h"
 #include "support/YieldKinds.h"
 
-#include "game/Pauses.h"
 #include "window/forms/PictureBox.h"
 
 #include <QBackingStore>
 #include <QCryptographicHash>
-#include <QDir>
 #include <QFile>
 #include <QScreen>
 #include <QTest>

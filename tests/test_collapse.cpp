@@ -6,6 +6,7 @@
 
 #include "game/Pauses.h"
 #include "window/forms/PictureBox.h"
+#include "window/forms/WindowlessPictureBox.h"
 
 #include <QTest>
 

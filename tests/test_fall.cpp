@@ -5,6 +5,7 @@
 #include "support/GameScript.h"
 
 #include "window/forms/PictureBox.h"
+#include "window/forms/WindowlessPictureBox.h"
 
 #include <QTest>
 
@@ -187,7 +188,7 @@ private slots:
         t.random->play(drawsFor({1, 2}));
         QPoint spriteAtLastStep;
         t.clock->onYield = [&](std::int32_t) {
-            if (f.Dio(1)->isVisibleTo(f.Picture1)) {
+            if (f.Dio(1)->Visible()) {
                 QCOMPARE(f.Dio(0)->pos(), QPoint(f.pieceX, f.pieceY - 4));
                 QCOMPARE(f.Dio(1)->pos(), QPoint(f.pieceX, f.pieceY - 4 + 32));
                 QCOMPARE(f.Dio(0)->size(), QSize(32, 32));
@@ -290,8 +291,10 @@ private slots:
         Integer targetAfterPress = -1;
         std::array<Integer, 3> coloursAfterPress{};
         t.clock->at(40 * kStepMs + 1, [&] {
-            QTest::mouseClick(f.Dio(1), Qt::LeftButton, {}, QPoint(16, 16));
-            QTest::mouseClick(f.Dio(1), Qt::RightButton, {}, QPoint(16, 16));
+            // Through the window, which finds what lies under the pointer.
+            const QPoint onSprite = f.Picture1->client()->mapTo(&f, f.Dio(1)->geometry().center());
+            QTest::mouseClick(f.windowHandle(), Qt::LeftButton, {}, onSprite);
+            QTest::mouseClick(f.windowHandle(), Qt::RightButton, {}, onSprite);
             targetAfterPress = f.targetCol;
             coloursAfterPress = f.pieceColors;
             f.stopGame = true;

@@ -10,6 +10,7 @@
 #include "window/forms/Label.h"
 #include "window/forms/MenuItem.h"
 #include "window/forms/PictureBox.h"
+#include "window/forms/WindowlessPictureBox.h"
 #include "window/forms/TextBox.h"
 
 #include <QAction>
@@ -64,7 +65,7 @@ private slots:
             if (when == "fall") t.clock->at(300, newGame);
             t.clock->onYield = [&](std::int32_t deadline) {
                 const std::int32_t length = deadline - f.waitStart;
-                const bool settling = !f.Dio(0)->isVisibleTo(f.Picture1);
+                const bool settling = !f.Dio(0)->Visible();
                 if (done || !settling) return;
                 if ((when == "pause" && length == Pauses::kFirstPassPauseMs) ||
                     (when == "collapse" && length == Pauses::kFramePauseMs)) {

@@ -5,6 +5,7 @@
 #include "game/CellCodes.h"
 #include "window/Pictures.h"
 #include "window/forms/PictureBox.h"
+#include "window/forms/WindowlessPictureBox.h"
 
 #include <QPainter>
 #include <QTest>
@@ -290,7 +291,7 @@ private slots:
         TestForm t;
         Form1& f = *t.form;
         f.Form_Load();
-        PictureBox* sprite = f.Dio(0);
+        WindowlessPictureBox* sprite = f.Dio(0);
         sprite->setPicture(f.Slika(Cell::kColourBlock - 1)->Picture());
         sprite->Move(96, 0);
         sprite->setVisible(true);
@@ -299,7 +300,7 @@ private slots:
         QCOMPARE(sprite->size(), kCell);
         QImage grey(kCell, QImage::Format_ARGB32);
         grey.fill(kSpriteGrey);
-        QCOMPARE(screenOf(sprite), over(grey, f.Slika(Cell::kColourBlock - 1)->Picture()));
+        QCOMPARE(screenOf(f.Picture1->client()).copy(sprite->geometry()), over(grey, f.Slika(Cell::kColourBlock - 1)->Picture()));
     }
 };
 

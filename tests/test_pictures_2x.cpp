@@ -6,6 +6,7 @@
 #include "game/CellCodes.h"
 #include "window/Pictures.h"
 #include "window/forms/PictureBox.h"
+#include "window/forms/WindowlessPictureBox.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -100,7 +101,7 @@ private slots:
         TestForm t;
         Form1& f = *t.form;
         f.Form_Load();
-        PictureBox* sprite = f.Dio(2);
+        WindowlessPictureBox* sprite = f.Dio(2);
         sprite->setPicture(f.Slika(Cell::kFirstColour - 1)->Picture());
         sprite->Move(64, 32);
         sprite->setVisible(true);
@@ -109,7 +110,7 @@ private slots:
         QCOMPARE(sprite->size(), kCell);
         QImage grey(kCell * kRatio, QImage::Format_ARGB32);
         grey.fill(kSpriteGrey);
-        QCOMPARE(screenOf(sprite), over(grey, f.Slika(Cell::kFirstColour - 1)->Picture()));
+        QCOMPARE(devicePart(screenOf(f.Picture1->client()), sprite->geometry()), over(grey, f.Slika(Cell::kFirstColour - 1)->Picture()));
     }
 };
 

@@ -8,6 +8,7 @@
 #include "window/forms/Label.h"
 #include "window/forms/MenuItem.h"
 #include "window/forms/PictureBox.h"
+#include "window/forms/WindowlessPictureBox.h"
 #include "window/forms/TextBox.h"
 
 #include <QAction>
@@ -143,7 +144,7 @@ private slots:
         QCOMPARE(f.Picture1->client()->geometry(), QRect(2, 2, 224, 447));
         QCOMPARE(f.Picture6->client()->size(), QSize(200, 65));
         QCOMPARE(f.Picture7->client()->geometry(), QRect(0, 0, 34, 78));
-        QCOMPARE(f.Dio(1)->parentWidget(), f.Picture1->client());
+        QCOMPARE(f.Dio(1)->parent(), static_cast<QObject*>(f.Picture1));
         QCOMPARE(f.Picture7->parentWidget(), static_cast<QWidget*>(f.Frame1));
         QCOMPARE(f.ime->parentWidget(), static_cast<QWidget*>(f.Frame4));
         QCOMPARE(f.clientArea->size(), QSize(448, 450));

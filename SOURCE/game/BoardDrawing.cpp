@@ -2,6 +2,7 @@
 #include "window/Form1.h"
 
 #include "window/forms/PictureBox.h"
+#include "window/forms/WindowlessPictureBox.h"
 
 namespace {
 

@@ -7,6 +7,7 @@
 #include "window/forms/Label.h"
 #include "window/forms/MenuItem.h"
 #include "window/forms/PictureBox.h"
+#include "window/forms/WindowlessPictureBox.h"
 
 #include <QScopedValueRollback>
 

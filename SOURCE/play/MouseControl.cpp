@@ -3,6 +3,7 @@
 #include "window/Form1.h"
 
 #include "window/forms/PictureBox.h"
+#include "window/forms/WindowlessPictureBox.h"
 
 #include <cmath>
 

@@ -17,6 +17,7 @@ class Frame;
 class Label;
 class MenuItem;
 class PictureBox;
+class WindowlessPictureBox;
 class TextBox;
 
 // The game's one window. It owns every control and every game variable; its
@@ -38,7 +39,7 @@ public:
     PictureBox* Picture4 = nullptr;  // grey bar
     PictureBox* Picture6 = nullptr;  // title
     PictureBox* Picture7 = nullptr;  // next-piece preview
-    ControlArray<PictureBox, 0, 2> Dio;     // sprites of the falling piece
+    ControlArray<WindowlessPictureBox, 0, 2> Dio;  // sprites of the falling piece, drawn by the board
     ControlArray<PictureBox, 0, 13> Slika;  // holders of the cell pictures
     CommandButton* Command1 = nullptr;      // "Continue"
     Frame* Frame1 = nullptr;

@@ -12,6 +12,7 @@
 #include "window/forms/MenuItem.h"
 #include "window/forms/PictureBox.h"
 #include "window/forms/TextBox.h"
+#include "window/forms/WindowlessPictureBox.h"
 #include "window/forms/Twips.h"
 
 #include <QLayout>
@@ -119,13 +120,14 @@ void Form1::BuildControls()
     Picture1->setPicture(Pictures::boardPicture());
     Picture1->setGeometry(twipsRect(0, 0, 3420, 6765));
 
+    // The sprites only show a picture over the board, which draws them: a
+    // fall step repaints just where the piece was and where it is.
     for (int i = 0; i <= 2; ++i) {
-        auto* sprite = new PictureBox(Picture1->client());
+        auto* sprite = new WindowlessPictureBox(Picture1);
         sprite->setBackColor(kGrey);
         sprite->setBorderStyle(PictureBox::kBorderFixedSingle);
         sprite->setAutoSize(true);
         sprite->setPicture(Pictures::cellPicture(0));
-        sprite->hide();
         Dio(i) = sprite;
     }
 

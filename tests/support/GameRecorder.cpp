@@ -3,6 +3,7 @@
 #include "game/Pauses.h"
 #include "support/GameScript.h"
 #include "window/forms/PictureBox.h"
+#include "window/forms/WindowlessPictureBox.h"
 
 GameRecorder::GameRecorder(TestForm& t) : test(t)
 {
@@ -19,7 +20,7 @@ void GameRecorder::yielded(std::int32_t deadline)
 {
     Form1& f = *test.form;
     const std::int32_t length = deadline - f.waitStart;
-    const bool fallStep = f.Dio(0)->isVisibleTo(f.Picture1) && length == Pauses::fallStepMs(f.level);
+    const bool fallStep = f.Dio(0)->Visible() && length == Pauses::fallStepMs(f.level);
     if (!fallStep) {
         if (!firstPauseSeen && !pieces.empty() && length == Pauses::kFirstPassPauseMs) {
             pieces.back().cueAtFirstPause = f.soundCue;

@@ -9,6 +9,7 @@
 #include "window/forms/Label.h"
 #include "window/forms/MenuItem.h"
 #include "window/forms/PictureBox.h"
+#include "window/forms/WindowlessPictureBox.h"
 #include "window/forms/TextBox.h"
 
 #include <QFile>
@@ -230,7 +231,7 @@ void Invariants::checkLoopEnd()
         if (columnsOf(form) != QStringList(BoardSize::kLastColumn, QString()) || form.cash != 0)
             return fail(QStringLiteral("a stopped game leaves cells or cash behind"));
         for (int i = 0; i <= 2; ++i)
-            if (form.Dio(i)->isVisibleTo(form.Picture1)) return fail(QStringLiteral("a sprite shows after the game"));
+            if (form.Dio(i)->Visible()) return fail(QStringLiteral("a sprite shows after the game"));
     } else {
         if (controls != Controls::AfterGameOver)
             return fail(QStringLiteral("a lost game ends with the %1 controls").arg(QLatin1String(nameOf(controls))));

@@ -3,6 +3,7 @@
 #include "window/forms/CommandButton.h"
 #include "window/forms/MenuItem.h"
 #include "window/forms/PictureBox.h"
+#include "window/forms/WindowlessPictureBox.h"
 
 #include <QAction>
 #include <QTest>
@@ -46,7 +47,8 @@ PlayerInput realPressOnSprite(int sprite, Qt::MouseButton button)
                 if (!spriteShows(f, sprite)) return QString();
                 const Integer target = f.targetCol;
                 const auto colours = f.pieceColors;
-                QTest::mouseClick(f.Dio(sprite)->client(), button);
+                // The board draws its sprites: a press there reaches the board's surface.
+                QTest::mouseClick(f.Picture1->client(), button, {}, f.Dio(sprite)->geometry().center());
                 if (f.targetCol != target || f.pieceColors != colours)
                     return QStringLiteral("a press on sprite %1 moved or turned the piece").arg(sprite);
                 return QString();

@@ -5,6 +5,7 @@
 #include "window/forms/Label.h"
 #include "window/forms/MenuItem.h"
 #include "window/forms/PictureBox.h"
+#include "window/forms/WindowlessPictureBox.h"
 #include "window/forms/TextBox.h"
 
 #include <QFile>

@@ -2,6 +2,7 @@
 
 #include "game/Pauses.h"
 #include "window/forms/PictureBox.h"
+#include "window/forms/WindowlessPictureBox.h"
 
 namespace {
 

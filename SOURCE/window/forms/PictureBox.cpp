@@ -1,7 +1,9 @@
 #include "window/forms/PictureBox.h"
 
 #include "window/forms/Twips.h"
+#include "window/forms/WindowlessPictureBox.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -26,7 +28,10 @@ private:
 
 namespace {
 
-constexpr int kSunkenBorderWidth = 2;
+// Far more than a board of cells drawn between two clears.
+constexpr std::size_t kMostPicturesTracked = 1024;
+
+const QEvent::Type kShowDrawingEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
 
 int buttonCode(Qt::MouseButton button)
 {
@@ -132,9 +137,11 @@ void PictureBox::Cls()
 {
     ensureImages();
     endPainting();
-    surface->update(persistentInk | transientInk);
+    surface->update(transientInk);
     eraseInk(persistent, persistentInk);
     eraseInk(transient, transientInk);
+    drawn.emplace();
+    showDrawingSoon();
 }
 
 void PictureBox::PaintPicture(const QPixmap& source, double x, double y, double width, double height)
@@ -145,7 +152,50 @@ void PictureBox::PaintPicture(const QPixmap& source, double x, double y, double 
     const QRectF area(x / k, y / k, width / k, height / k);
     (autoRedraw ? persistentInk : transientInk) |= area.toAlignedRect();
     painterOn(target).drawPixmap(area, source, QRectF(source.rect()));
-    surface->update(area.toAlignedRect());
+    if (autoRedraw)
+        drawnOnPersistent(area, source);
+    else
+        surface->update(area.toAlignedRect());
+}
+
+void PictureBox::drawnOnPersistent(const QRectF& area, const QPixmap& source)
+{
+    if (drawn && drawn->size() < kMostPicturesTracked)
+        drawn->push_back({source.cacheKey(), area});
+    else
+        drawn.reset();
+    showDrawingSoon();
+}
+
+void PictureBox::showDrawingSoon()
+{
+    // Once the drawing in hand is done: the event comes when events are next
+    // handled, before the window's own repaint, which Qt posts at a lower priority.
+    if (drawingShowPending) return;
+    drawingShowPending = true;
+    QCoreApplication::postEvent(this, new QEvent(kShowDrawingEvent));
+}
+
+void PictureBox::showDrawing()
+{
+    drawingShowPending = false;
+    // At once rather than through another posted request, which the event
+    // loop would deliver only on its next pass. It paints whatever else is
+    // due too, such as the sprites moved in the same step.
+    surface->repaint(drawn && shown ? drawingDamage(*shown, *drawn) : QRegion(surface->rect()));
+    shown = drawn;
+}
+
+void PictureBox::repaintSurface(const QRect& area)
+{
+    surface->update(area);
+}
+
+bool PictureBox::event(QEvent* event)
+{
+    if (event->type() != kShowDrawingEvent) return QFrame::event(event);
+    showDrawing();
+    return true;
 }
 
 void PictureBox::Move(double left, double top)
@@ -242,11 +292,17 @@ void PictureBox::paintSurface(QPainter& surfacePainter)
         surfacePainter.drawImage(0, 0, transient);
         eraseInk(transient, transientInk);
     }
+    // In the order they were made, the later ones on top.
+    for (const WindowlessPictureBox* control : findChildren<WindowlessPictureBox*>(Qt::FindDirectChildrenOnly))
+        control->paint(surfacePainter);
 }
 
 void PictureBox::pressOnSurface(QMouseEvent* event)
 {
     event->accept();
+    // A windowless picture box has no mouse handler: the press ends with it.
+    for (const WindowlessPictureBox* control : findChildren<WindowlessPictureBox*>(Qt::FindDirectChildrenOnly))
+        if (control->showsAt(event->position().toPoint())) return;
     const int button = buttonCode(event->button());
     if (button == 0) return;
     const double k = unitsPerPixel();

@@ -1,23 +1,29 @@
 #pragma once
 
+#include "window/forms/DrawingDamage.h"
+
 #include <QFrame>
 #include <QImage>
 #include <QPixmap>
 
 #include <memory>
+#include <optional>
+#include <vector>
 
 class QPainter;
 
 // A picture box: a background colour, a picture shown from the inner area's
 // top-left corner, an optional 2-pixel sunken border, and a drawing surface on
 // which PaintPicture draws and Cls clears. Child controls live in client(),
-// which is the inner area, so they are clipped by the border like the drawing.
+// which is the inner area, so they are clipped by the border like the drawing;
+// its windowless picture boxes it draws itself, over its drawing.
 class PictureBox : public QFrame {
     Q_OBJECT
 
 public:
     enum class ScaleMode { Pixels, Twips };
     enum : int { kBorderNone = 0, kBorderFixedSingle = 1 };
+    static constexpr int kSunkenBorderWidth = 2;
     // Mouse buttons and shift keys as MouseDown reports them.
     enum : int { kLeftButton = 1, kRightButton = 2, kMiddleButton = 4 };
     enum : int { kShiftMask = 1, kCtrlMask = 2, kAltMask = 4 };
@@ -28,6 +34,10 @@ public:
     // The inner area (inside the border): container of child controls.
     QWidget* client();
     ScaleMode scaleMode() const { return scale; }
+    // Scale units (pixels or twips) per pixel of the drawing surface.
+    double unitsPerPixel() const;
+    // Paints this part of the surface again, as soon as events are handled.
+    void repaintSurface(const QRect& area);
 
     const QPixmap& Picture() const { return picture; }
     void setPicture(const QPixmap& newPicture);
@@ -65,6 +75,7 @@ signals:
     void MouseDown(int button, int shift, double x, double y);
 
 protected:
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
@@ -72,7 +83,6 @@ private:
     class Surface;
     friend class Surface;
 
-    double unitsPerPixel() const;
     double containerUnitsPerPixel() const;
     void applyAutoSize();
     void syncSurface();
@@ -81,6 +91,9 @@ private:
     QPainter& painterOn(QImage& target);
     void endPainting();
     void pressOnSurface(QMouseEvent* event);
+    void drawnOnPersistent(const QRectF& area, const QPixmap& source);
+    void showDrawingSoon();
+    void showDrawing();
 
     Surface* surface;
     ScaleMode scale;
@@ -94,6 +107,14 @@ private:
     // up to 98 cells at a time; closed before anything else uses the image.
     std::unique_ptr<QPainter> painter;
     const QImage* paintedImage = nullptr;
+    // What the persistent image holds (the pictures drawn on it since it was
+    // cleared) and what the screen shows of it; either is unknown (nullopt)
+    // after more drawing than is worth keeping track of. The screen is brought
+    // up to date once events are handled, by repainting only where the two
+    // differ: a board drawn again with a few cells moved repaints those cells.
+    std::optional<std::vector<DrawnPicture>> drawn{std::in_place};
+    std::optional<std::vector<DrawnPicture>> shown{std::in_place};
+    bool drawingShowPending = false;
     bool autoRedraw = false;
     bool autoSize = false;
     int borderStyle = kBorderNone;
