@@ -15,10 +15,10 @@ public:
     explicit Surface(PictureBox* owner) : QWidget(owner), box(owner) {}
 
 protected:
-    void paintEvent(QPaintEvent*) override
+    void paintEvent(QPaintEvent* event) override
     {
         QPainter painter(this);
-        box->paintSurface(painter);
+        box->paintSurface(painter, event->rect());
     }
     void mousePressEvent(QMouseEvent* event) override { box->pressOnSurface(event); }
 
@@ -84,7 +84,9 @@ PictureBox::PictureBox(QWidget* container, ScaleMode scaleMode)
 {
     setFrameStyle(QFrame::NoFrame);
     setAutoFillBackground(true);
-    surface->setAttribute(Qt::WA_OpaquePaintEvent, false);
+    // The surface paints its own background: the box, its container and the
+    // window beneath it then need no paint when only the surface changes.
+    surface->setAttribute(Qt::WA_OpaquePaintEvent, true);
 }
 
 QWidget* PictureBox::client()
@@ -282,19 +284,23 @@ void PictureBox::endPainting()
     painter.reset();
 }
 
-void PictureBox::paintSurface(QPainter& surfacePainter)
+void PictureBox::paintSurface(QPainter& surfacePainter, const QRect& area)
 {
     endPainting();
+    // An opaque picture that covers the area leaves nothing of the background to show.
+    const bool pictureCovers = !picture.isNull() && !picture.hasAlphaChannel() &&
+                               QRect(QPoint(0, 0), picture.deviceIndependentSize().toSize()).contains(area);
+    if (!pictureCovers) surfacePainter.fillRect(area, palette().color(QPalette::Window));
     if (!picture.isNull()) surfacePainter.drawPixmap(0, 0, picture);
-    if (!persistent.isNull()) surfacePainter.drawImage(0, 0, persistent);
-    if (!transient.isNull()) {
+    if (persistentInk.intersects(area)) surfacePainter.drawImage(0, 0, persistent);
+    if (!transientInk.isEmpty()) {
         // Without AutoRedraw a drawing survives only until this repaint.
         surfacePainter.drawImage(0, 0, transient);
         eraseInk(transient, transientInk);
     }
     // In the order they were made, the later ones on top.
     for (const WindowlessPictureBox* control : findChildren<WindowlessPictureBox*>(Qt::FindDirectChildrenOnly))
-        control->paint(surfacePainter);
+        control->paint(surfacePainter, area);
 }
 
 void PictureBox::pressOnSurface(QMouseEvent* event)

@@ -87,7 +87,8 @@ private:
     void applyAutoSize();
     void syncSurface();
     void ensureImages();
-    void paintSurface(QPainter& surfacePainter);
+    // Paints the surface within area (the paint's bounding rectangle).
+    void paintSurface(QPainter& surfacePainter, const QRect& area);
     QPainter& painterOn(QImage& target);
     void endPainting();
     void pressOnSurface(QMouseEvent* event);

@@ -59,16 +59,22 @@ void WindowlessPictureBox::Move(double left, double top, double width, double he
                 static_cast<int>(std::lround(width / k)), static_cast<int>(std::lround(height / k))));
 }
 
-void WindowlessPictureBox::paint(QPainter& painter) const
+void WindowlessPictureBox::paint(QPainter& painter, const QRect& paintArea) const
 {
-    if (!visible || area.isEmpty()) return;
+    if (!visible || !area.intersects(paintArea)) return;
     painter.fillRect(area, backColor);
     const int border = borderWidth();
+    const QRect inside = area.adjusted(border, border, -border, -border);
     if (!picture.isNull()) {
-        painter.save();
-        painter.setClipRect(area.adjusted(border, border, -border, -border), Qt::IntersectClip);
-        painter.drawPixmap(area.topLeft() + QPoint(border, border), picture);
-        painter.restore();
+        const QRect shown(inside.topLeft(), picture.deviceIndependentSize().toSize());
+        // A picture larger than the box is cut off at its inner edge.
+        const bool fits = inside.contains(shown);
+        if (!fits) {
+            painter.save();
+            painter.setClipRect(inside, Qt::IntersectClip);
+        }
+        painter.drawPixmap(shown.topLeft(), picture);
+        if (!fits) painter.restore();
     }
     if (border == 0) return;
     // The same sunken panel that a picture box with a window of its own draws.

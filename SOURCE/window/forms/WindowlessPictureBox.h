@@ -46,8 +46,8 @@ public:
 
     // Whether a press at this point of the container's surface lands on it.
     bool showsAt(QPoint point) const { return visible && area.contains(point); }
-    // Draws it, if it shows; the container calls this as it paints.
-    void paint(QPainter& painter) const;
+    // Draws it, if it shows within paintArea; the container calls this as it paints.
+    void paint(QPainter& painter, const QRect& paintArea) const;
 
 private:
     int borderWidth() const;
