@@ -8,11 +8,13 @@
 #include "support/TestForm.h"
 #include "support/YieldKinds.h"
 
+#include "window/forms/CommandButton.h"
 #include "window/forms/PictureBox.h"
 
 #include <QBackingStore>
 #include <QCryptographicHash>
 #include <QFile>
+#include <QPainter>
 #include <QScreen>
 #include <QTest>
 #include <QWindow>
@@ -38,10 +40,8 @@ QPoint middleOfSprite(Form1& f, int sprite)
 
 // The board's inner area as the screen shows it. Wayland lets no client read
 // the screen; there it is the buffer last handed to the compositor.
-QImage boardOnScreen(Form1& f)
+QImage boardShot(Form1& f, const QRect& area)
 {
-    QWidget* board = f.Picture1->client();
-    const QRect area(board->mapTo(&f, QPoint(0, 0)), board->size());
     const QPixmap shot = f.windowHandle()->screen()->grabWindow(f.winId(), area.x(), area.y(), area.width(), area.height());
     if (!shot.isNull()) return shot.toImage().convertToFormat(QImage::Format_RGB32);
     const auto* buffer = dynamic_cast<QImage*>(f.backingStore()->paintDevice());
@@ -49,6 +49,17 @@ QImage boardOnScreen(Form1& f)
     const qreal ratio = buffer->devicePixelRatio();
     return buffer->copy(QRectF(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio).toAlignedRect())
         .convertToFormat(QImage::Format_RGB32);
+}
+
+// "Continue", where it shows over the board, is blacked out: the platform's
+// own style and fonts draw it, which differ from system to system.
+QImage boardOnScreen(Form1& f)
+{
+    QWidget* board = f.Picture1->client();
+    QImage shot = boardShot(f, QRect(board->mapTo(&f, QPoint(0, 0)), board->size()));
+    if (f.Command1->isVisible() && !shot.isNull())
+        QPainter(&shot).fillRect(QRect(board->mapFrom(&f, f.Command1->mapTo(&f, QPoint(0, 0))), f.Command1->size()), Qt::black);
+    return shot;
 }
 
 QString fingerprint(const QImage& image)
