@@ -1,14 +1,16 @@
 #include "window/forms/PictureBox.h"
 
+#include "window/forms/PendingPaints.h"
 #include "window/forms/Twips.h"
 #include "window/forms/WindowlessPictureBox.h"
 
-#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <utility>
 
 class PictureBox::Surface : public QWidget {
 public:
@@ -31,7 +33,6 @@ namespace {
 // Far more than a board of cells drawn between two clears.
 constexpr std::size_t kMostPicturesTracked = 1024;
 
-const QEvent::Type kShowDrawingEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
 
 int buttonCode(Qt::MouseButton button)
 {
@@ -95,7 +96,7 @@ QWidget* PictureBox::client()
     return surface;
 }
 
-PictureBox::~PictureBox() = default;
+PictureBox::~PictureBox() { PendingPaints::remove(this); }
 
 void PictureBox::setPicture(const QPixmap& newPicture)
 {
@@ -143,7 +144,8 @@ void PictureBox::Cls()
     eraseInk(persistent, persistentInk);
     eraseInk(transient, transientInk);
     drawn.emplace();
-    showDrawingSoon();
+    drawingChanged = true;
+    showChangesSoon();
 }
 
 void PictureBox::PaintPicture(const QPixmap& source, double x, double y, double width, double height)
@@ -166,38 +168,33 @@ void PictureBox::drawnOnPersistent(const QRectF& area, const QPixmap& source)
         drawn->push_back({source.cacheKey(), area});
     else
         drawn.reset();
-    showDrawingSoon();
-}
-
-void PictureBox::showDrawingSoon()
-{
-    // Once the drawing in hand is done: the event comes when events are next
-    // handled, before the window's own repaint, which Qt posts at a lower priority.
-    if (drawingShowPending) return;
-    drawingShowPending = true;
-    QCoreApplication::postEvent(this, new QEvent(kShowDrawingEvent));
-}
-
-void PictureBox::showDrawing()
-{
-    drawingShowPending = false;
-    // At once rather than through another posted request, which the event
-    // loop would deliver only on its next pass. It paints whatever else is
-    // due too, such as the sprites moved in the same step.
-    surface->repaint(drawn && shown ? drawingDamage(*shown, *drawn) : QRegion(surface->rect()));
-    shown = drawn;
+    drawingChanged = true;
+    showChangesSoon();
 }
 
 void PictureBox::repaintSurface(const QRect& area)
 {
-    surface->update(area);
+    pendingRepaint += area;
+    showChangesSoon();
 }
 
-bool PictureBox::event(QEvent* event)
+void PictureBox::showChangesSoon()
 {
-    if (event->type() != kShowDrawingEvent) return QFrame::event(event);
-    showDrawing();
-    return true;
+    // Once the drawing and moving in hand are done, when the event loop next runs.
+    PendingPaints::add(this);
+}
+
+void PictureBox::showChanges()
+{
+    QRegion changed = std::exchange(pendingRepaint, QRegion());
+    if (drawingChanged) {
+        changed += drawn && shown ? drawingDamage(*shown, *drawn) : QRegion(surface->rect());
+        shown = drawn;
+        drawingChanged = false;
+    }
+    // At once, in one paint for everything changed, rather than through a
+    // request that the event loop would deliver only on its next pass.
+    surface->repaint(changed);
 }
 
 void PictureBox::Move(double left, double top)
@@ -292,7 +289,7 @@ void PictureBox::paintSurface(QPainter& surfacePainter, const QRect& area)
                                QRect(QPoint(0, 0), picture.deviceIndependentSize().toSize()).contains(area);
     if (!pictureCovers) surfacePainter.fillRect(area, palette().color(QPalette::Window));
     if (!picture.isNull()) surfacePainter.drawPixmap(0, 0, picture);
-    if (persistentInk.intersects(area)) surfacePainter.drawImage(0, 0, persistent);
+    if (drawingReaches(area)) surfacePainter.drawImage(0, 0, persistent);
     if (!transientInk.isEmpty()) {
         // Without AutoRedraw a drawing survives only until this repaint.
         surfacePainter.drawImage(0, 0, transient);
@@ -301,6 +298,14 @@ void PictureBox::paintSurface(QPainter& surfacePainter, const QRect& area)
     // In the order they were made, the later ones on top.
     for (const WindowlessPictureBox* control : findChildren<WindowlessPictureBox*>(Qt::FindDirectChildrenOnly))
         control->paint(surfacePainter, area);
+}
+
+bool PictureBox::drawingReaches(const QRect& area) const
+{
+    if (!persistentInk.intersects(area)) return false;
+    if (!drawn) return true;
+    return std::any_of(drawn->begin(), drawn->end(),
+                       [&area](const DrawnPicture& picture) { return picture.place.intersects(area); });
 }
 
 void PictureBox::pressOnSurface(QMouseEvent* event)

@@ -36,7 +36,8 @@ public:
     ScaleMode scaleMode() const { return scale; }
     // Scale units (pixels or twips) per pixel of the drawing surface.
     double unitsPerPixel() const;
-    // Paints this part of the surface again, as soon as events are handled.
+    // Paints this part of the surface again once events are handled, in one
+    // paint with everything else that changed on the surface meanwhile.
     void repaintSurface(const QRect& area);
 
     const QPixmap& Picture() const { return picture; }
@@ -68,6 +69,9 @@ public:
     void Move(double left, double top);
     void Move(double left, double top, double width, double height);
 
+    // Paints what changed on the surface since it was last painted.
+    void showChanges();
+
     // What has been drawn and kept, at the surface's size (for checks).
     const QImage& drawing() const { return persistent; }
 
@@ -75,7 +79,6 @@ signals:
     void MouseDown(int button, int shift, double x, double y);
 
 protected:
-    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
@@ -93,8 +96,8 @@ private:
     void endPainting();
     void pressOnSurface(QMouseEvent* event);
     void drawnOnPersistent(const QRectF& area, const QPixmap& source);
-    void showDrawingSoon();
-    void showDrawing();
+    bool drawingReaches(const QRect& area) const;
+    void showChangesSoon();
 
     Surface* surface;
     ScaleMode scale;
@@ -115,7 +118,9 @@ private:
     // differ: a board drawn again with a few cells moved repaints those cells.
     std::optional<std::vector<DrawnPicture>> drawn{std::in_place};
     std::optional<std::vector<DrawnPicture>> shown{std::in_place};
-    bool drawingShowPending = false;
+    bool drawingChanged = false;
+    // What else is to be painted again (where windowless boxes were and are).
+    QRegion pendingRepaint;
     bool autoRedraw = false;
     bool autoSize = false;
     int borderStyle = kBorderNone;
