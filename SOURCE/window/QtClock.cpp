@@ -3,9 +3,14 @@
 #include "window/TimerPrecision.h"
 
 #include <QCoreApplication>
-#include <QTimer>
 
-QtClock::QtClock() { elapsed.start(); }
+QtClock::QtClock()
+{
+    elapsed.start();
+    // The timer only wakes the event loop at a wait's deadline.
+    wakeUp.setSingleShot(true);
+    wakeUp.setTimerType(Qt::PreciseTimer);
+}
 
 std::int32_t QtClock::tickCount()
 {
@@ -17,16 +22,17 @@ void QtClock::doEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents
 
 void QtClock::waitForEvents(std::int32_t deadline)
 {
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
     const auto remaining = static_cast<std::int32_t>(static_cast<std::uint32_t>(deadline) -
                                                     static_cast<std::uint32_t>(tickCount()));
-    if (remaining <= 0) return;
-    // The timer wakes the event loop at the deadline; any window event wakes it sooner.
-    QTimer wakeUp;
-    wakeUp.setSingleShot(true);
-    wakeUp.setTimerType(Qt::PreciseTimer);
+    if (remaining <= 0) {
+        doEvents();
+        return;
+    }
+    // One pass of the event loop: it handles what is pending, or else sleeps
+    // until the timer's deadline or an event, whichever comes first.
     wakeUp.start(remaining);
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    wakeUp.stop();
 }
 
 // Qt's precise timers and the sound holds sleep on the system's timers.

@@ -3,6 +3,7 @@
 #include "window/Clock.h"
 
 #include <QElapsedTimer>
+#include <QTimer>
 
 // The tick from a monotonic clock and the yield through Qt's event loop.
 class QtClock : public Clock {
@@ -17,4 +18,5 @@ public:
 
 private:
     QElapsedTimer elapsed;
+    QTimer wakeUp;
 };
