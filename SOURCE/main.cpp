@@ -14,6 +14,7 @@ int main(int argc, char* argv[])
         return 1;
     }
 
+    chooseQtSettings();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vorn"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));

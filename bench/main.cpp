@@ -5,6 +5,7 @@
 #include "Benchmarks.h"
 
 #include "support/TemporaryWorkingDirectory.h"
+#include "window/Platform.h"
 
 #include <QApplication>
 
@@ -29,6 +30,7 @@ int main(int argc, char* argv[])
     // The window draws into images only; start-up and steps are run on the
     // X screen their caller names.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    chooseQtSettings();
     QApplication app(argc, argv);
     // The window reads and may write its top-players file in the current directory.
     const TemporaryWorkingDirectory directory;

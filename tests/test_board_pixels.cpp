@@ -9,8 +9,10 @@
 #include "support/YieldKinds.h"
 
 #include "window/forms/CommandButton.h"
+#include "window/Platform.h"
 #include "window/forms/PictureBox.h"
 
+#include <QApplication>
 #include <QBackingStore>
 #include <QCryptographicHash>
 #include <QFile>
@@ -222,5 +224,12 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestBoardPixels)
+int main(int argc, char* argv[])
+{
+    // The program's own settings, so that each platform repaints as the program does.
+    chooseQtSettings();
+    QApplication app(argc, argv);
+    TestBoardPixels test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "test_board_pixels.moc"

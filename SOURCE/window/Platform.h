@@ -17,3 +17,7 @@ struct Platform {
 };
 
 Platform makeQtPlatform();
+
+// Asked before the QApplication is made: settings of Qt's own for a window
+// that repaints a small part of itself many times a second.
+void chooseQtSettings();
