@@ -96,7 +96,12 @@ QWidget* PictureBox::client()
     return surface;
 }
 
-PictureBox::~PictureBox() { PendingPaints::remove(this); }
+PictureBox::~PictureBox()
+{
+    PendingPaints::remove(this);
+    // Before the members they tell of their going.
+    qDeleteAll(std::vector<WindowlessPictureBox*>(windowless));
+}
 
 void PictureBox::setPicture(const QPixmap& newPicture)
 {
@@ -174,7 +179,7 @@ void PictureBox::drawnOnPersistent(const QRectF& area, const QPixmap& source)
 
 void PictureBox::repaintSurface(const QRect& area)
 {
-    pendingRepaint += area;
+    pendingRepaint |= area;
     showChangesSoon();
 }
 
@@ -186,7 +191,7 @@ void PictureBox::showChangesSoon()
 
 void PictureBox::showChanges()
 {
-    QRegion changed = std::exchange(pendingRepaint, QRegion());
+    QRegion changed(std::exchange(pendingRepaint, QRect()));
     if (drawingChanged) {
         changed += drawn && shown ? drawingDamage(*shown, *drawn) : QRegion(surface->rect());
         shown = drawn;
@@ -296,8 +301,7 @@ void PictureBox::paintSurface(QPainter& surfacePainter, const QRect& area)
         eraseInk(transient, transientInk);
     }
     // In the order they were made, the later ones on top.
-    for (const WindowlessPictureBox* control : findChildren<WindowlessPictureBox*>(Qt::FindDirectChildrenOnly))
-        control->paint(surfacePainter, area);
+    for (WindowlessPictureBox* control : windowless) control->paint(surfacePainter, area);
 }
 
 bool PictureBox::drawingReaches(const QRect& area) const
@@ -312,7 +316,7 @@ void PictureBox::pressOnSurface(QMouseEvent* event)
 {
     event->accept();
     // A windowless picture box has no mouse handler: the press ends with it.
-    for (const WindowlessPictureBox* control : findChildren<WindowlessPictureBox*>(Qt::FindDirectChildrenOnly))
+    for (const WindowlessPictureBox* control : windowless)
         if (control->showsAt(event->position().toPoint())) return;
     const int button = buttonCode(event->button());
     if (button == 0) return;

@@ -11,6 +11,7 @@
 #include <vector>
 
 class QPainter;
+class WindowlessPictureBox;
 
 // A picture box: a background colour, a picture shown from the inner area's
 // top-left corner, an optional 2-pixel sunken border, and a drawing surface on
@@ -39,6 +40,9 @@ public:
     // Paints this part of the surface again once events are handled, in one
     // paint with everything else that changed on the surface meanwhile.
     void repaintSurface(const QRect& area);
+    // The windowless boxes it draws, in the order made (the later on top).
+    void addWindowless(WindowlessPictureBox* control) { windowless.push_back(control); }
+    void removeWindowless(WindowlessPictureBox* control) { std::erase(windowless, control); }
 
     const QPixmap& Picture() const { return picture; }
     void setPicture(const QPixmap& newPicture);
@@ -120,7 +124,8 @@ private:
     std::optional<std::vector<DrawnPicture>> shown{std::in_place};
     bool drawingChanged = false;
     // What else is to be painted again (where windowless boxes were and are).
-    QRegion pendingRepaint;
+    QRect pendingRepaint;
+    std::vector<WindowlessPictureBox*> windowless;
     bool autoRedraw = false;
     bool autoSize = false;
     int borderStyle = kBorderNone;

@@ -11,11 +11,15 @@
 WindowlessPictureBox::WindowlessPictureBox(PictureBox* owner)
     : QObject(owner), container(owner), backColor(owner->palette().color(QPalette::Window))
 {
+    container->addWindowless(this);
 }
+
+WindowlessPictureBox::~WindowlessPictureBox() { container->removeWindowless(this); }
 
 void WindowlessPictureBox::setPicture(const QPixmap& newPicture)
 {
     picture = newPicture;
+    look = {};
     repaint(area);
     applyAutoSize();
 }
@@ -29,6 +33,7 @@ void WindowlessPictureBox::setAutoSize(bool on)
 void WindowlessPictureBox::setBorderStyle(int style)
 {
     borderStyle = style;
+    look = {};
     repaint(area);
     applyAutoSize();
 }
@@ -36,6 +41,7 @@ void WindowlessPictureBox::setBorderStyle(int style)
 void WindowlessPictureBox::setBackColor(const QColor& colour)
 {
     backColor = colour;
+    look = {};
     repaint(area);
 }
 
@@ -59,34 +65,42 @@ void WindowlessPictureBox::Move(double left, double top, double width, double he
                 static_cast<int>(std::lround(width / k)), static_cast<int>(std::lround(height / k))));
 }
 
-void WindowlessPictureBox::paint(QPainter& painter, const QRect& paintArea) const
+void WindowlessPictureBox::paint(QPainter& painter, const QRect& paintArea)
 {
     if (!visible || !area.intersects(paintArea)) return;
-    painter.fillRect(area, backColor);
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    if (look.isNull() || look.devicePixelRatio() != ratio || look.deviceIndependentSize() != QSizeF(area.size()))
+        look = composedLook(ratio);
+    painter.drawPixmap(area.topLeft(), look);
+}
+
+QPixmap WindowlessPictureBox::composedLook(qreal ratio) const
+{
+    QImage image(area.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(backColor);
+    QPainter painter(&image);
     const int border = borderWidth();
-    const QRect inside = area.adjusted(border, border, -border, -border);
-    if (!picture.isNull()) {
-        const QRect shown(inside.topLeft(), picture.deviceIndependentSize().toSize());
-        // A picture larger than the box is cut off at its inner edge.
-        const bool fits = inside.contains(shown);
-        if (!fits) {
-            painter.save();
-            painter.setClipRect(inside, Qt::IntersectClip);
-        }
-        painter.drawPixmap(shown.topLeft(), picture);
-        if (!fits) painter.restore();
+    // A picture larger than the box is cut off at its inner edge.
+    const QRect inside = QRect(QPoint(0, 0), area.size()).adjusted(border, border, -border, -border);
+    painter.setClipRect(inside);
+    painter.drawPixmap(inside.topLeft(), picture);
+    painter.setClipping(false);
+    if (border > 0) {
+        // The same sunken panel that a picture box with a window of its own draws.
+        QStyleOptionFrame frame;
+        frame.initFrom(container);
+        frame.rect = QRect(QPoint(0, 0), area.size());
+        frame.palette.setColor(QPalette::Window, backColor);
+        frame.frameShape = QFrame::Panel;
+        frame.state |= QStyle::State_Sunken;
+        frame.lineWidth = border;
+        frame.midLineWidth = 0;
+        container->style()->drawControl(QStyle::CE_ShapedFrame, &frame, &painter, container);
     }
-    if (border == 0) return;
-    // The same sunken panel that a picture box with a window of its own draws.
-    QStyleOptionFrame frame;
-    frame.initFrom(container);
-    frame.rect = area;
-    frame.palette.setColor(QPalette::Window, backColor);
-    frame.frameShape = QFrame::Panel;
-    frame.state |= QStyle::State_Sunken;
-    frame.lineWidth = border;
-    frame.midLineWidth = 0;
-    container->style()->drawControl(QStyle::CE_ShapedFrame, &frame, &painter, container);
+    painter.end();
+    // Opaque, so that each paint is a plain copy.
+    return QPixmap::fromImage(image.convertToFormat(QImage::Format_RGB32));
 }
 
 int WindowlessPictureBox::borderWidth() const

@@ -20,6 +20,7 @@ class WindowlessPictureBox : public QObject {
 
 public:
     explicit WindowlessPictureBox(PictureBox* container);
+    ~WindowlessPictureBox() override;
 
     const QPixmap& Picture() const { return picture; }
     void setPicture(const QPixmap& newPicture);
@@ -47,16 +48,21 @@ public:
     // Whether a press at this point of the container's surface lands on it.
     bool showsAt(QPoint point) const { return visible && area.contains(point); }
     // Draws it, if it shows within paintArea; the container calls this as it paints.
-    void paint(QPainter& painter, const QRect& paintArea) const;
+    void paint(QPainter& painter, const QRect& paintArea);
 
 private:
     int borderWidth() const;
+    QPixmap composedLook(qreal ratio) const;
     void applyAutoSize();
     void place(const QRect& newArea);
     void repaint(const QRect& where) const;
 
     PictureBox* container;
     QPixmap picture;
+    // Its background, picture and border as they show, made once for each
+    // picture, size and pixel ratio: a move then copies it, rather than
+    // filling and blending anew on every paint.
+    QPixmap look;
     QColor backColor;
     QRect area;
     bool visible = false;
