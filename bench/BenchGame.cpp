@@ -3,6 +3,9 @@
 #include "support/GameScript.h"
 #include "support/PlayerInputs.h"
 #include "support/ScriptedRandom.h"
+#include "support/YieldKinds.h"
+
+#include "window/QtClock.h"
 
 namespace {
 
@@ -26,3 +29,13 @@ Platform benchPlatform(std::shared_ptr<Clock> clock)
 }
 
 void chooseStartingLevel(Form1& form, int level) { PlayerInputs::levelItem(level - 1).deliver(form); }
+
+RecordedGame::RecordedGame(int level)
+    : recorder(std::make_shared<PauseRecorder>(std::make_shared<QtClock>()))
+    , form(benchPlatform(recorder))
+{
+    form.Form_Load();
+    form.show();
+    chooseStartingLevel(form, level);
+    recorder->kindOf = [this](std::int32_t length) { return yieldKindOf(form, length); };
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PauseRecorder.h"
+
 #include "window/Form1.h"
 
 #include <memory>
@@ -13,3 +15,12 @@ Platform benchPlatform(std::shared_ptr<Clock> clock);
 
 // Chooses the starting level (1 to 10) through its menu item, as a player would.
 void chooseStartingLevel(Form1& form, int level);
+
+// The real window on the shipped platform, its clock wrapped in a pause
+// recorder that tells each pause's kind, shown and set to start at a level.
+struct RecordedGame {
+    explicit RecordedGame(int level);
+
+    std::shared_ptr<PauseRecorder> recorder;
+    Form1 form;
+};

@@ -9,7 +9,6 @@
 #include "Statistics.h"
 
 #include "game/Pauses.h"
-#include "window/QtClock.h"
 
 #include <QString>
 
@@ -51,12 +50,9 @@ Errors errorsOf(const std::vector<PauseRecorder::Pause>& pauses)
 
 Errors playAtLevel(int level)
 {
-    auto recorder = std::make_shared<PauseRecorder>(std::make_shared<QtClock>());
-    Form1 form(benchPlatform(recorder));
-    form.Form_Load();
-    form.show();
-    chooseStartingLevel(form, level);
-    recorder->kindOf = [&form](std::int32_t length) { return yieldKindOf(form, length); };
+    RecordedGame game(level);
+    const auto& recorder = game.recorder;
+    Form1& form = game.form;
     int steps = 0;
     int frames = 0;
     recorder->onPause = [&] {

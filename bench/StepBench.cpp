@@ -13,9 +13,6 @@
 
 #include "BenchGame.h"
 #include "Figures.h"
-#include "PauseRecorder.h"
-
-#include "window/QtClock.h"
 
 #include <QGuiApplication>
 
@@ -52,12 +49,9 @@ struct StepCost {
 
 StepCost playAtLevel(int level)
 {
-    auto recorder = std::make_shared<PauseRecorder>(std::make_shared<QtClock>());
-    Form1 form(benchPlatform(recorder));
-    form.Form_Load();
-    form.show();
-    chooseStartingLevel(form, level);
-    recorder->kindOf = [&form](std::int32_t length) { return yieldKindOf(form, length); };
+    RecordedGame game(level);
+    const auto& recorder = game.recorder;
+    Form1& form = game.form;
     StepCost cost;
     int piecesSeen = 0;
     bool counting = false;
