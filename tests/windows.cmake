@@ -42,3 +42,8 @@ set_tests_properties(e2e_window e2e_game_over e2e_two_windows e2e_pictures packa
 add_test(NAME audio_no_driver
          COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/windows/no_audio_driver.sh $<TARGET_FILE:audio_play_cues>)
 set_tests_properties(audio_no_driver PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE)
+
+# The build scripts where two runs meet or one was cut short.
+add_test(NAME windows_build_scripts
+         COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/windows/build_scripts.sh ${CMAKE_BINARY_DIR})
+set_tests_properties(windows_build_scripts PROPERTIES TIMEOUT 180)

@@ -6,7 +6,9 @@
 # The built Qt is kept in CACHE under its source version and a digest of the
 # options, and reused. It is built in CACHE/tmp and moved into place only
 # once installed whole, so an interrupted build leaves nothing that is
-# trusted: the next run removes its leftovers and builds again.
+# trusted: the next run removes its leftovers and builds again. A build that
+# finds another one building waits for it (windows_cache_lock in cache.sh)
+# and then takes the Qt it made.
 # VORN_WINDOWS_MIRROR names the Debian mirror of the source (Debian's own by
 # default); the user's apt configuration is left as it is.
 set -euo pipefail
@@ -78,14 +80,20 @@ dev_version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev 2>/dev/null) ||
 
 digest=$(printf '%s\n' "${qt_options[@]}" | cat - "$toolchain" | sha256sum | cut -c1-12)
 prefix=$cache/qt-$source_version-$digest
-if [ -f "$prefix/lib/cmake/Qt6/Qt6Config.cmake" ]; then
+built() { [ -f "$prefix/lib/cmake/Qt6/Qt6Config.cmake" ]; }
+if built; then
   echo "$prefix"
   exit 0
 fi
 
 mkdir -p "$cache"
-exec 9>"$cache/.qt-lock"
-flock -n 9 || fail "another Qt build is using $cache; wait for it to end"
+source "$here/cache.sh"
+windows_cache_lock "$cache/.qt-lock" build-qt || exit 1
+# A build that held the lock meanwhile may have made this very Qt.
+if built; then
+  echo "$prefix"
+  exit 0
+fi
 
 work=
 step_pid=
@@ -159,6 +167,10 @@ build_step "building Qt" cmake --build "$work/build" --parallel "$(nproc)"
 build_step "installing Qt" env DESTDIR="$work/staging" cmake --install "$work/build" --strip
 # The whole Qt appears at once, or not at all.
 [ -f "$work/staging$prefix/lib/cmake/Qt6/Qt6Config.cmake" ] || fail "the installed Qt lacks its CMake package"
-mv "$work/staging$prefix" "$prefix"
+# Never into a folder already there (mv would put the new Qt inside it):
+# one without the CMake package is not a Qt, and under the lock no build
+# is using it.
+rm -rf "$prefix"
+mv -T "$work/staging$prefix" "$prefix"
 echo "build-qt: Qt $qt_version for Windows built in $(((SECONDS - start) / 60)) min $(((SECONDS - start) % 60)) s, $(du -sh "$prefix" | cut -f1) in $prefix" >&2
 echo "$prefix"

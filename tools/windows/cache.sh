@@ -9,3 +9,17 @@ elif [ "$(id -u)" -eq 0 ]; then
 else
   windows_cache=${XDG_CACHE_HOME:-$HOME/.cache}/vorn-windows
 fi
+
+# Takes the cache's lock FILE (on descriptor 9, held until the script ends)
+# for the script named WHAT. Where another build holds it, waits for that
+# build to end, at most VORN_WINDOWS_LOCK_WAIT seconds (an hour: a Qt build
+# takes about 20 minutes), and says so; returns 1 when the wait ran out.
+windows_cache_lock() {
+  local file=$1 what=$2 limit=${VORN_WINDOWS_LOCK_WAIT:-3600}
+  exec 9>"$file"
+  flock -n 9 && return 0
+  echo "$what: another build is using $(dirname "$file"); waiting for it to end (at most $limit s)" >&2
+  flock -w "$limit" 9 && return 0
+  echo "$what: another build still held $file after $limit s; try again once it has ended" >&2
+  return 1
+}

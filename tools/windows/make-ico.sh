@@ -5,6 +5,8 @@
 set -euo pipefail
 output=$1
 shift
+# A half-written icon never stays beside the output (on success it is renamed).
+trap 'rm -f "$output.partial"' EXIT
 
 # A byte and little-endian 16- and 32-bit numbers, as printf escapes.
 byte() { printf '\\x%02x' $(($1 & 255)); }

@@ -44,8 +44,12 @@ find_dll() {
   return 0
 }
 
+mkdir -p "$output"
+zip=$output/$name.zip
+setup=$output/$name-setup.exe
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+# A half-written package never stays beside the finished ones.
+trap 'rm -rf "$work" "$zip.partial" "$setup.partial"' EXIT
 folder=$work/$name
 mkdir -p "$folder"
 install -m 644 "$program" "$folder/vorn.exe"
@@ -89,10 +93,10 @@ find "$folder" -exec touch -h -d "@$epoch" {} +
 echo "package: $name: $(cd "$folder" && find . -type f | sort | sed 's|^\./||' | tr '\n' ' ')"
 echo "package: left to Windows' own DLLs: $(printf '%s\n' "${system_dlls[@]}" | sort -f | tr '\n' ' ')"
 
-mkdir -p "$output"
-zip=$output/$name.zip
-# Without extra fields (-X), which would carry the files' change times, and
+# Into a new archive: zip adds to one left by an interrupted run, with its
+# stale entries. Without extra fields (-X), which would carry the files' change times, and
 # with the times in UTC, whatever the builder's time zone.
+rm -f "$zip.partial" "$setup.partial"
 (cd "$work" && find "$name" -type f | LC_ALL=C sort | TZ=UTC zip -q -X -D -9 "$zip.partial" -@) ||
   fail "the zip could not be written to $output"
 mv "$zip.partial" "$zip"
@@ -107,7 +111,6 @@ mv "$zip.partial" "$zip"
   awk '{ print "Delete \"$INSTDIR\\" $0 "\"" }' "$work/installed"
   awk -F'\\' 'NF > 1 { print $1 }' "$work/installed" | sort -u | awk '{ print "RMDir \"$INSTDIR\\" $0 "\"" }'
 } >"$work/uninstall-files.nsh"
-setup=$output/$name-setup.exe
 (cd "$folder" && makensis -V2 -NOCD -INPUTCHARSET UTF8 \
   -DVERSION="$version" -DOUTFILE="$setup.partial" -DICON="$build/desktop/windows/vorn.ico" -DINSTALL_FILES="$work/install-files.nsh" \
   -DUNINSTALL_FILES="$work/uninstall-files.nsh" -DESTIMATED_SIZE_KB="$(du -sk . | cut -f1)" \

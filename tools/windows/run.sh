@@ -49,8 +49,7 @@ key=$(printf '%s\n' "$mirror" "${packages[@]}" | sha256sum | cut -c1-12)
 system=$windows_cache/$dist-windows-$key.tar
 
 mkdir -p "$windows_cache"
-exec 9>"$windows_cache/.system-lock"
-flock -n 9 || fail "another Windows build is using $windows_cache; wait for it to end"
+windows_cache_lock "$windows_cache/.system-lock" windows || exit 1
 
 source "$repo/tools/debian-system.sh"
 debian_clean_up_after windows "$windows_cache/system-tmp" "$system"

@@ -21,6 +21,8 @@ done
 qt=$("$here/build-qt.sh" "$windows_cache")
 
 work=$(mktemp -d)
+# The run's own prefix before any trap can end its server: never the user's.
+export WINEPREFIX=$work/prefix
 cleanup() {
   local status=$?
   trap - EXIT INT TERM
@@ -34,7 +36,7 @@ trap 'echo "windows tests: interrupted" >&2; exit 130' INT TERM
 
 # No Mono, no Gecko, and no menu entries of Linux's desktop for the
 # installer's Start menu entry.
-export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export WINEPATH="Z:$qt/bin;Z:$(echo /usr/lib/gcc/x86_64-w64-mingw32/*-posix);Z:/usr/x86_64-w64-mingw32/lib"
 # Wine hands its programs Linux's QT_X variables only as WINEQT_X.
 export WINEQT_PLUGIN_PATH="Z:$qt/plugins"
