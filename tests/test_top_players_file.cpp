@@ -246,6 +246,53 @@ private slots:
         QCOMPARE(filesIn(dir), QStringList{kTopPlayersFileName});
     }
 
+    // Windows refuses to replace a table another program holds open, the way
+    // the replacer below does. A held table is tried again for about two
+    // seconds, any other failure not at all; a save that fails leaves the old
+    // table and nothing beside it.
+    void replaceRefusedWhileTheTableIsHeld_data()
+    {
+        QTest::addColumn<int>("heldTries");  // tries refused as held before the real replace
+        QTest::addColumn<ReplaceResult>("thenReplace");
+        QTest::addColumn<int>("minTries");
+        QTest::addColumn<int>("maxTries");
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<qint64>("minMs");
+        QTest::newRow("let go after a while") << 5 << ReplaceResult::Replaced << 6 << 6 << true << qint64(200);
+        // 40 tries, fewer where the pauses oversleep; never a try past two seconds.
+        QTest::newRow("held throughout") << 1000 << ReplaceResult::Held << 2 << 40 << false << qint64(1900);
+        QTest::newRow("failed otherwise") << 0 << ReplaceResult::Failed << 1 << 1 << false << qint64(0);
+    }
+
+    void replaceRefusedWhileTheTableIsHeld()
+    {
+        QFETCH(int, heldTries);
+        QFETCH(ReplaceResult, thenReplace);
+        QFETCH(int, minTries);
+        QFETCH(int, maxTries);
+        QFETCH(bool, saved);
+        QFETCH(qint64, minMs);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(kTopPlayersFileName);
+        QVERIFY(writeTopPlayersFile(path, kSaveLoopFirstTable));
+        const QByteArray first = fileBytes(path);
+
+        int tries = 0;
+        const auto heldForAWhile = [&](const QString& source, const QString& target) {
+            if (++tries <= heldTries) return ReplaceResult::Held;
+            return thenReplace == ReplaceResult::Replaced ? replaceFile(source, target) : thenReplace;
+        };
+        QElapsedTimer timer;
+        timer.start();
+        QCOMPARE(writeTopPlayersFile(path, kSaveLoopSecondTable, heldForAWhile), saved);
+        const qint64 elapsedMs = timer.elapsed();
+
+        QVERIFY2(tries >= minTries && tries <= maxTries, qPrintable(QString::number(tries)));
+        QVERIFY2(elapsedMs >= minMs && elapsedMs < minMs + 2000, qPrintable(QString::number(elapsedMs)));
+        QCOMPARE(fileBytes(path), saved ? tableBytes(kSaveLoopSecondTable) : first);
+        QCOMPARE(filesIn(dir), QStringList{kTopPlayersFileName});
+    }
+
     void killedSaveLeavesTheOldOrTheNewTable()
     {
         QTemporaryDir dir;

@@ -160,6 +160,50 @@ private slots:
         QCOMPARE(read->lines, expected == TopPlayersFileState::Read ? kDefaultTable : QStringList());
     }
 
+    // A save keeps the mode the player gave the table, and a new table gets
+    // what the umask allows, as any new file does.
+    void saveKeepsTheTablesMode_data()
+    {
+        QTest::addColumn<int>("oldMode");  // -1: no table yet
+        QTest::addColumn<int>("mask");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("private table") << 0600 << 022 << 0600;
+        QTest::newRow("shared with the group") << 0664 << 022 << 0664;
+        QTest::newRow("new, usual umask") << -1 << 022 << 0644;
+        QTest::newRow("new, private umask") << -1 << 077 << 0600;
+    }
+
+    void saveKeepsTheTablesMode()
+    {
+        QFETCH(int, oldMode);
+        QFETCH(int, mask);
+        QFETCH(int, expected);
+        QTemporaryDir dir;
+        const QByteArray path = QFile::encodeName(dir.filePath(kTopPlayersFileName));
+        if (oldMode >= 0) {
+            putFileBytes(path, kDefaultTableBytes);
+            QCOMPARE(::chmod(path.constData(), mode_t(oldMode)), 0);
+        }
+        const mode_t previousMask = ::umask(mode_t(mask));
+        const bool saved = writeTopPlayersFile(path, kSaveLoopSecondTable);
+        ::umask(previousMask);
+        QVERIFY(saved);
+        struct stat status {};
+        QCOMPARE(::stat(path.constData(), &status), 0);
+        QCOMPARE(int(status.st_mode & 0777), expected);
+    }
+
+    void aSaveThroughALinkChangesWhatItLeadsTo()
+    {
+        QTemporaryDir dir;
+        const QString target = dir.filePath(QStringLiteral("table"));
+        const QString path = dir.filePath(kTopPlayersFileName);
+        putFileBytes(target, kDefaultTableBytes);
+        QVERIFY(QFile::link(target, path));
+        QVERIFY(writeTopPlayersFile(path, kSaveLoopSecondTable));
+        QVERIFY(QFileInfo(path).isSymLink());
+        QCOMPARE(readTopPlayersFile(target).lines, kSaveLoopSecondTable);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestTopPlayersFileLinux)

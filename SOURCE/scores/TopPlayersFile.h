@@ -1,8 +1,12 @@
 #pragma once
 
+#include "scores/ReplaceFile.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+
+#include <functional>
 
 // The file of the top-players table: ten lines, the name and the cash text of
 // rank 1, then of rank 2 and so on, each line ending with CR LF, in the
@@ -39,10 +43,14 @@ TopPlayersFileLines readTopPlayersFile(const QString& path);
 // The bytes that writeTopPlayersFile writes for the lines.
 QByteArray encodeTopPlayersFile(const QStringList& lines);
 
+using FileReplacer = std::function<ReplaceResult(const QString& source, const QString& target)>;
+
 // Replaces the file with the ten lines in one step: the new table is written
-// to a temporary file beside it and renamed over the old one, so the file is
-// always the whole old table or the whole new one. Returns false, leaving the
-// old file as it was, when anything fails or tenLines does not hold ten lines.
-// Characters outside Windows-1250, and line feeds (which would split a line),
-// are written as '?'.
-bool writeTopPlayersFile(const QString& path, const QStringList& tenLines);
+// to a temporary file beside it and put in the old one's place by replace, so
+// the file is always the whole old table or the whole new one. While the old
+// one is held by another program the replace is tried again for about two
+// seconds. Returns false, leaving the old file as it was and nothing beside
+// it, when anything fails or tenLines does not hold ten lines. Characters
+// outside Windows-1250, and line feeds (which would split a line), are
+// written as '?'.
+bool writeTopPlayersFile(const QString& path, const QStringList& tenLines, const FileReplacer& replace = replaceFile);

@@ -2,7 +2,8 @@
 
 #include "scores/Windows1250.h"
 
-#include <QSaveFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
 
 #include <chrono>
 #include <thread>
@@ -11,26 +12,56 @@ namespace {
 
 constexpr char kLineEnd[] = "\r\n";
 constexpr QChar kLineFeed = u'\n';
-// Windows cannot rename a file over one that another program has open (a
-// window reading the table as it starts, a virus scanner looking at it): a
-// save that could not replace the file is tried again, a few times, a little
-// later. One that cannot write its new file fails at once.
-constexpr int kReplaceAttempts = 5;
-constexpr std::chrono::milliseconds kReplacePause{20};
+// Windows may not put the new table in the old one's place while another
+// program (a virus scanner, a backup, a sync client) has the old one open: the
+// new table waits beside it and is tried again, for about two seconds in all.
+// A save that cannot write its new table fails at once.
+constexpr std::chrono::milliseconds kReplacePatience{2000};
+constexpr std::chrono::milliseconds kReplacePause{50};
+constexpr int kTemporaryNameAttempts = 16;
+constexpr int kMaxLinkDepth = 128;
 
-enum class SaveResult { Saved, NotReplaced, Failed };
-
-SaveResult saveOnce(const QString& path, const QByteArray& bytes)
+// A save through a link changes the file it leads to and keeps the link.
+QString savedPath(const QString& path)
 {
-    // Without the direct-write fallback: a directory we cannot create the
-    // temporary file in is a failed save, never a rewrite in place.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return SaveResult::Failed;
-    // Qt 6.4's commit() renames even when a buffered flush failed, so a full
-    // disk would leave a cut-off table. Unbuffered, a short write shows here.
-    if (file.write(bytes) != bytes.size()) file.cancelWriting();
-    if (file.commit()) return SaveResult::Saved;
-    return file.error() == QFileDevice::RenameError ? SaveResult::NotReplaced : SaveResult::Failed;
+    QFileInfo file(path);
+    for (int depth = 0; depth < kMaxLinkDepth && file.isSymLink(); ++depth) file.setFile(file.symLinkTarget());
+    return file.isSymLink() ? path : file.filePath();
+}
+
+// A new file beside target, under a name nobody else has.
+bool createFileBeside(QFile& file, const QString& target)
+{
+    for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
+        file.setFileName(target + QStringLiteral(".%1").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
+        // Unbuffered, a short write (a full disk) shows in write()'s result.
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) return true;
+        // Only a name already taken is worth another name.
+        if (!file.exists()) return false;
+    }
+    return false;
+}
+
+// The new table takes the old one's permissions, as a table the player shared
+// stays shared.
+bool writeAndClose(QFile& file, const QFileInfo& old, const QByteArray& bytes)
+{
+    const bool written = file.write(bytes) == bytes.size();
+    if (old.exists()) file.setPermissions(old.permissions());
+    syncToDisk(file);
+    file.close();
+    return written && file.error() == QFileDevice::NoError;
+}
+
+bool replaceWithinPatience(const QString& source, const QString& target, const FileReplacer& replace)
+{
+    const auto deadline = std::chrono::steady_clock::now() + kReplacePatience;
+    for (;;) {
+        const ReplaceResult result = replace(source, target);
+        if (result != ReplaceResult::Held) return result == ReplaceResult::Replaced;
+        if (std::chrono::steady_clock::now() + kReplacePause > deadline) return false;
+        std::this_thread::sleep_for(kReplacePause);
+    }
 }
 
 }  // namespace
@@ -45,14 +76,18 @@ QByteArray encodeTopPlayersFile(const QStringList& lines)
     return bytes;
 }
 
-bool writeTopPlayersFile(const QString& path, const QStringList& tenLines)
+bool writeTopPlayersFile(const QString& path, const QStringList& tenLines, const FileReplacer& replace)
 {
     if (tenLines.size() != kTopPlayersLineCount) return false;
+    // A table the player made read-only stays as it is; a directory is no table.
+    const QFileInfo given(path);
+    if (given.exists() && (given.isDir() || !given.isWritable())) return false;
 
-    const QByteArray bytes = encodeTopPlayersFile(tenLines);
-    for (int attempt = 1;; ++attempt) {
-        const SaveResult result = saveOnce(path, bytes);
-        if (result != SaveResult::NotReplaced || attempt == kReplaceAttempts) return result == SaveResult::Saved;
-        std::this_thread::sleep_for(kReplacePause);
-    }
+    const QString target = savedPath(path);
+    QFile file;
+    if (!createFileBeside(file, target)) return false;
+    const bool saved = writeAndClose(file, QFileInfo(target), encodeTopPlayersFile(tenLines))
+                       && replaceWithinPatience(file.fileName(), target, replace);
+    if (!saved) file.remove();
+    return saved;
 }
