@@ -3,6 +3,7 @@
 #include "sound/EmbedSound.h"
 #include "support/RecordingMessageBox.h"
 #include "support/RecordingSoundOutput.h"
+#include "support/TableFiles.h"
 #include "support/TestWav.h"
 #include "support/VirtualClock.h"
 #include "window/forms/FormsError.h"
@@ -363,6 +364,24 @@ private slots:
         QCOMPARE(h.messages.shown[0].prompt,
                  QStringLiteral("File ..\\zvuk\\Vorn6.wav was successfully embed.\r\nFile Size : 17 KB."));
         QCOMPARE(savedImage(h.saved()).size(), 16808);
+    }
+
+    // The author embeds another file while the holder's loop plays: the loop
+    // ends while the old image is still there. A failed embed keeps both.
+    void embeddingAnotherFileEndsTheSoundBeforeTheOldImageGoes()
+    {
+        const QByteArray first = testWav(100, 8000, 0x1234);
+        putFileBytes(QStringLiteral("first.wav"), first);
+        putFileBytes(QStringLiteral("second.wav"), kImage);
+        Holder h(false);
+        h.holder->setSndFile(QStringLiteral("first.wav"));
+        h.holder->setLoopSnd(true);
+        h.holder->PlaySound();
+        h.holder->setSndFile(QStringLiteral("missing.wav"));
+        QVERIFY(h.sound->playing());
+        h.holder->setSndFile(QStringLiteral("second.wav"));
+        QVERIFY(!h.sound->playing());
+        QCOMPARE(h.sound->samplesAtStop, std::vector<QByteArray>{first.mid(kTestWavSamplesAt)});
     }
 
     void embeddingAnEmptyFileIsAnErrorWithNoDescription()

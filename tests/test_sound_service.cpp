@@ -225,7 +225,7 @@ private slots:
         RecordedService s;
         s.service->play(bytesOf(kShort), kAsyncCut);
         const auto image = bytesOf(kShort);
-        QCOMPARE(s.backend->events[0].samples.data(), image.data() + 44);
+        QCOMPARE(s.backend->events[0].samples.data(), image.data() + kTestWavSamplesAt);
     }
 
     void thereIsOneServicePerProcess()

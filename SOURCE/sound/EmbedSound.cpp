@@ -140,7 +140,10 @@ void EmbedSound::EmbedSndFile()
         const std::int32_t size = FileLen(SndFile());
         if (size > 0) {
             // An error up to here leaves the previous image in place.
-            memWav = ReadWholeFile(SndFile());
+            const QByteArray image = ReadWholeFile(SndFile());
+            // A sound may still be reading the image that goes.
+            StopSound();
+            memWav = image;
             PropertyChanged(kMemWav);
             MsgBox(QStringLiteral("File ") + SndFile() + QStringLiteral(" was successfully embed.") + kLineBreak +
                        QStringLiteral("File Size : ") + QString::number(size / kBytesPerKilobyte + 1) +

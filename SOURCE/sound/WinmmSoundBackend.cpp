@@ -2,6 +2,8 @@
 
 #include "sound/SystemSoundBackend.h"
 
+#include <algorithm>
+
 #include <windows.h>
 
 #include <mmsystem.h>
@@ -25,17 +27,27 @@ WinmmSoundBackend::~WinmmSoundBackend() { stop(); }
 void WinmmSoundBackend::start(const PcmSound& sound, bool loop)
 {
     stop();
-    const void* image = sound.image.data();
     if (loop) {
-        looping = PlaySoundA(static_cast<LPCSTR>(image), nullptr, kImageInMemory | SND_ASYNC | SND_LOOP) != FALSE;
+        looping = PlaySoundA(static_cast<LPCSTR>(keptForLooping(sound.image)), nullptr,
+                             kImageInMemory | SND_ASYNC | SND_LOOP) != FALSE;
         return;
     }
+    // A sound that ends is read only until its synchronous call returns, which the stop waits for.
+    const void* image = sound.image.data();
     {
         const std::lock_guard lock(mutex);
         cancelled = false;
         playedOut = false;
     }
     player = std::thread([this, image] { play(image); });
+}
+
+const void* WinmmSoundBackend::keptForLooping(std::span<const std::byte> image)
+{
+    for (const std::vector<std::byte>& kept : loopImages) {
+        if (std::ranges::equal(kept, image)) return kept.data();
+    }
+    return loopImages.emplace_back(image.begin(), image.end()).data();
 }
 
 void WinmmSoundBackend::play(const void* image)

@@ -4,8 +4,12 @@
 
 #include <chrono>
 #include <condition_variable>
+#include <cstddef>
+#include <list>
 #include <mutex>
+#include <span>
 #include <thread>
+#include <vector>
 
 // Plays through winmm's PlaySoundA, handing it the WAVE image in place
 // (SND_MEMORY) and never letting it fall back on a default sound
@@ -14,6 +18,9 @@
 // from a sound server: winmm opens its device at the first sound and starts
 // each sound a little late, and the hold waits for that, within its limit.
 // A looping sound plays asynchronously, which is how winmm repeats one.
+// winmm documents no moment after which such a sound has stopped reading its
+// image, neither when the call returns nor when a stop does: a looping sound
+// plays from a copy the backend keeps, one per image, until the backend goes.
 //
 // PlaySoundA plays one sound at a time for the whole process, and a call
 // that plays nothing (a null sound) ends whatever plays. Without a sound
@@ -32,7 +39,10 @@ public:
 
 private:
     void play(const void* image);
+    const void* keptForLooping(std::span<const std::byte> image);
 
+    // Each image a loop has played, once: the game's holders have a handful.
+    std::list<std::vector<std::byte>> loopImages;
     std::thread player;  // plays a sound that ends, until it has
     bool looping = false;
     std::mutex mutex;

@@ -23,5 +23,9 @@ void RecordingSoundOutput::play(std::span<const std::byte> image, SoundFlags fla
 void RecordingSoundOutput::stop()
 {
     ++stops;
+    if (service.playing()) {
+        const std::span<const std::byte> samples = backend->events.back().samples;
+        samplesAtStop.emplace_back(reinterpret_cast<const char*>(samples.data()), qsizetype(samples.size()));
+    }
     service.stop();
 }

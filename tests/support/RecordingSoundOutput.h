@@ -5,6 +5,8 @@
 #include "support/VirtualClock.h"
 #include "window/SoundOutput.h"
 
+#include <QByteArray>
+
 #include <memory>
 #include <vector>
 
@@ -31,6 +33,9 @@ public:
 
     std::vector<Request> requests;
     int stops = 0;
+    // Read at each stop of a sound still playing, as a player reads it up to
+    // then: the samples must still be where they were started from.
+    std::vector<QByteArray> samplesAtStop;
 
 private:
     RecordingSoundOutput(std::shared_ptr<VirtualClock> clock, std::unique_ptr<RecordingBackend> backend);
