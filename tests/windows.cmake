@@ -35,7 +35,16 @@ add_test(NAME e2e_pictures
 add_test(NAME package_loads COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/windows/package_loads.sh ${vorn_package}.zip)
 add_test(NAME installer
          COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/windows/installer.sh ${vorn_package}-setup.exe ${vorn_package}.zip)
-set_tests_properties(e2e_window e2e_game_over e2e_two_windows e2e_pictures package_loads installer
+# Another program holding an installed file, for the upgrade's test; built
+# alone, as the package's own DLLs are all it finds there.
+add_executable(hold_file support/hold_file.cpp)
+target_compile_options(hold_file PRIVATE ${VORN_WARNINGS})
+target_link_options(hold_file PRIVATE -static -municode)
+add_test(NAME installer_upgrade
+         COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/windows/installer_upgrade.sh ${vorn_package}-setup.exe
+                 ${vorn_package}.zip ${PROJECT_SOURCE_DIR}/tools/windows/make-installer.sh
+                 ${CMAKE_BINARY_DIR}/desktop/windows/vorn.ico $<TARGET_FILE:hold_file>)
+set_tests_properties(e2e_window e2e_game_over e2e_two_windows e2e_pictures package_loads installer installer_upgrade
                      PROPERTIES TIMEOUT 180 RUN_SERIAL TRUE)
 
 # The cues with no audio driver at all: silent, and each holds the game.

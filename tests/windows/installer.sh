@@ -39,6 +39,22 @@ wine start /unix "$entry"
 find_window "Vorn v2.00" >/dev/null
 for _ in $(seq 50); do [ -f "$table_folder/Vorn.nrz" ] && break; sleep 0.1; done
 [ -f "$table_folder/Vorn.nrz" ] || fail "the installed program wrote no table in $table_folder"
+# Both say why, or with /S end with status 2; nothing installed changes.
+key_and_entry() { wine reg query "$uninstall_key" | tr -d '\r' | sort; ls "$entry"; }
+before=$(installed_files "$programs"; key_and_entry)
+running="Vorn is running. Close the game, then choose Retry."
+answer_message_box "Vorn Setup" "$setup"
+expect_equal "the installer while the game runs" "$running 2" "$message_text $message_status"
+answer_message_box "Vorn Uninstall" "$programs/uninstall.exe" "_?=$(winepath -w "$programs")"
+expect_equal "the uninstaller while the game runs" "$running 2" "$message_text $message_status"
+status=0
+wine "$setup" /S || status=$?
+expect_equal "the silent installer's status while the game runs" 2 "$status"
+status=0
+wine "$programs/uninstall.exe" /S "_?=$(winepath -w "$programs")" || status=$?
+expect_equal "the silent uninstaller's status while the game runs" 2 "$status"
+expect_equal "what is installed after the refusals" "$before" "$(installed_files "$programs"; key_and_entry)"
+
 wmctrl -c "Vorn v2.00"
 for _ in $(seq 100); do xdotool search --name '^Vorn v2.00$' >/dev/null 2>&1 || break; sleep 0.1; done
 xdotool search --name '^Vorn v2.00$' >/dev/null 2>&1 && fail "the installed program did not end when its window was closed"

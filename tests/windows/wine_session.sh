@@ -27,3 +27,24 @@ unpack_package() {
   package=$(dirname "$(find "$work" -name vorn.exe)")
   unset WINEPATH WINEQT_PLUGIN_PATH WINEQT_QPA_PLATFORM
 }
+
+# Runs a Windows program that is to show one message box in a window titled
+# $1 and to end once the box is closed, and closes the box. Sets message_text
+# to the box's text (as Wine's trace writes it) and message_status to the
+# program's exit status.
+answer_message_box() {
+  local title=$1 log=$work/message-box.log pid
+  shift
+  WINEDEBUG=+msgbox wine "$@" >"$log" 2>&1 &
+  pid=$!
+  for _ in $(seq 300); do grep -q MSGBOX_OnInit "$log" && break; sleep 0.1; done
+  message_text=$(sed -n 's/.*MSGBOX_OnInit L"\(.*\)"\r*$/\1/p' "$log" | head -n 1)
+  [ -n "$message_text" ] || fail "$* showed no message box"
+  find_window "$title" >/dev/null
+  wmctrl -c "$title"
+  message_status=0
+  wait "$pid" || message_status=$?
+}
+
+# What is installed in folder $1: each file with its digest.
+installed_files() { (cd "$1" && find . -type f -exec md5sum {} + | sort -k 2); }

@@ -101,21 +101,7 @@ rm -f "$zip.partial" "$setup.partial"
   fail "the zip could not be written to $output"
 mv "$zip.partial" "$zip"
 
-# The installer's file list, written out for its install and its uninstall
-# sections: it removes exactly what it installed.
-(cd "$folder" && find . -type f | LC_ALL=C sort | sed 's|^\./||; s|/|\\|g') >"$work/installed"
-{
-  awk -F'\\' '{ dir = ""; for (i = 1; i < NF; i++) dir = dir "\\" $i; print "SetOutPath \"$INSTDIR" dir "\""; print "File \"" $0 "\"" }' "$work/installed"
-} >"$work/install-files.nsh"
-{
-  awk '{ print "Delete \"$INSTDIR\\" $0 "\"" }' "$work/installed"
-  awk -F'\\' 'NF > 1 { print $1 }' "$work/installed" | sort -u | awk '{ print "RMDir \"$INSTDIR\\" $0 "\"" }'
-} >"$work/uninstall-files.nsh"
-(cd "$folder" && makensis -V2 -NOCD -INPUTCHARSET UTF8 \
-  -DVERSION="$version" -DOUTFILE="$setup.partial" -DICON="$build/desktop/windows/vorn.ico" -DINSTALL_FILES="$work/install-files.nsh" \
-  -DUNINSTALL_FILES="$work/uninstall-files.nsh" -DESTIMATED_SIZE_KB="$(du -sk . | cut -f1)" \
-  "$repo/desktop/windows/installer.nsi") >"$work/makensis.log" 2>&1 ||
-  { cat "$work/makensis.log" >&2; fail "makensis could not make the installer (its messages are above)"; }
+"$here/make-installer.sh" "$folder" "$version" "$build/desktop/windows/vorn.ico" "$setup.partial"
 mv "$setup.partial" "$setup"
 echo "package: $zip ($(stat -c %s "$zip") bytes)"
 echo "package: $setup ($(stat -c %s "$setup") bytes)"
