@@ -1,15 +1,15 @@
 #!/usr/bin/env bash
 # Upgrading, and uninstalling while another program holds an installed file,
-# silently under Wine:
+# under Wine, silently but for one message:
 #   installer_upgrade.sh SETUP ZIP MAKE-INSTALLER ICON HOLD-FILE
 # - 1.00 installed in a folder of the player's choice, then a later version
 #   whose Qt renamed a plug-in: the later one goes to the same folder, which
 #   then holds exactly its files, and the apps list names it;
 # - an installed file held open, shared with nobody (an editor, a scanner):
-#   the uninstaller removes the rest and keeps itself, the Start menu entry
-#   and the key, so that it can be run again; an installer then refuses and
-#   copies nothing; once the file is let go, the uninstaller removes
-#   everything but the table.
+#   the uninstaller removes the rest, names that file, and keeps itself, the
+#   Start menu entry and the key, so that it can be run again; an installer
+#   then refuses and copies nothing; once the file is let go, the
+#   uninstaller removes everything but the table.
 set -euo pipefail
 setup=$(realpath "$1")
 zip=$(realpath "$2")
@@ -66,6 +66,17 @@ expect_equal "the uninstaller's status with a file held" 2 "$status"
 expect_equal "what the uninstaller left" "./Qt6Core.dll ./uninstall.exe" "$(cd "$folder" && find . -type f | sort | xargs)"
 [ -f "$entry" ] || fail "the uninstaller removed the Start menu entry while a file was left"
 expect_equal "the version in the apps list with a file left" 1.01 "$(key_value DisplayVersion)"
+
+# Run by hand it says so, once the player has confirmed (the page's title
+# ends in a space); it then waits for the box to be closed.
+WINEDEBUG=+msgbox wine "$folder/uninstall.exe" "_?=$chosen" >"$work/uninstall.log" 2>&1 &
+uninstaller=$!
+xdotool windowactivate --sync "$(find_window "Vorn Uninstall ")" key Return
+expect_equal "what the uninstaller says with a file held" \
+  'Vorn could not remove these files:\r\nC:\\Games\\Vorn\\Qt6Core.dll\r\n\r\nClose any program that uses them, then uninstall Vorn again.' \
+  "$(message_box_text "$work/uninstall.log")"
+kill "$uninstaller"
+wait "$uninstaller" || true
 
 status=0
 wine "$setup" /S || status=$?

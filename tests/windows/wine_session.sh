@@ -28,17 +28,22 @@ unpack_package() {
   unset WINEPATH WINEQT_PLUGIN_PATH WINEQT_QPA_PLATFORM
 }
 
+# The text of the first message box in Wine's +msgbox trace $1, as the trace
+# writes it; waits up to 30 s for the box.
+message_box_text() {
+  for _ in $(seq 300); do grep -q MSGBOX_OnInit "$1" && break; sleep 0.1; done
+  sed -n 's/.*MSGBOX_OnInit L"\(.*\)"\r*$/\1/p' "$1" | head -n 1
+}
+
 # Runs a Windows program that is to show one message box in a window titled
 # $1 and to end once the box is closed, and closes the box. Sets message_text
-# to the box's text (as Wine's trace writes it) and message_status to the
-# program's exit status.
+# to the box's text and message_status to the program's exit status.
 answer_message_box() {
   local title=$1 log=$work/message-box.log pid
   shift
   WINEDEBUG=+msgbox wine "$@" >"$log" 2>&1 &
   pid=$!
-  for _ in $(seq 300); do grep -q MSGBOX_OnInit "$log" && break; sleep 0.1; done
-  message_text=$(sed -n 's/.*MSGBOX_OnInit L"\(.*\)"\r*$/\1/p' "$log" | head -n 1)
+  message_text=$(message_box_text "$log")
   [ -n "$message_text" ] || fail "$* showed no message box"
   find_window "$title" >/dev/null
   wmctrl -c "$title"
