@@ -192,18 +192,6 @@ private slots:
         QCOMPARE(::stat(path.constData(), &status), 0);
         QCOMPARE(int(status.st_mode & 0777), expected);
     }
-
-    void aSaveThroughALinkChangesWhatItLeadsTo()
-    {
-        QTemporaryDir dir;
-        const QString target = dir.filePath(QStringLiteral("table"));
-        const QString path = dir.filePath(kTopPlayersFileName);
-        putFileBytes(target, kDefaultTableBytes);
-        QVERIFY(QFile::link(target, path));
-        QVERIFY(writeTopPlayersFile(path, kSaveLoopSecondTable));
-        QVERIFY(QFileInfo(path).isSymLink());
-        QCOMPARE(readTopPlayersFile(target).lines, kSaveLoopSecondTable);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestTopPlayersFileLinux)
