@@ -33,7 +33,6 @@ namespace {
 // Far more than a board of cells drawn between two clears.
 constexpr std::size_t kMostPicturesTracked = 1024;
 
-
 int buttonCode(Qt::MouseButton button)
 {
     switch (button) {
