@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# The browser build's steps, in Debian 13 as the Windows build's:
+#   tools/web/run.sh qt     builds the WebAssembly Qt, or finds it in the cache
+# Debian 13 has the Emscripten (3.1.69) that Qt 6.8 builds with; on another
+# release the step runs in the cross-builds' cached Debian 13 system
+# (tools/cross-system.sh).
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+name=web
+
+case "${1:-}" in
+  qt) step=$here/qt.sh needs=(packages-web.txt) ;;
+  *) echo "web: usage: $0 qt" >&2; exit 1 ;;
+esac
+source "$here/../cross-system.sh"
