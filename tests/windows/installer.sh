@@ -12,15 +12,11 @@ zip=$(realpath "$2")
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../e2e/x_session.sh"
 source "$here/wine_session.sh"
+source "$here/installed.sh"
 
 start_wine_x_session
 unpack_package "$zip"
-
-windows_folder() { winepath -u "$(wine cmd /c "echo %$1%" | tr -d '\r')"; }
-uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vorn'
-programs=$(windows_folder LOCALAPPDATA)/Programs/Vorn
-table_folder=$(windows_folder APPDATA)/Vorn
-entry=$(windows_folder APPDATA)/Microsoft/Windows/Start\ Menu/Programs/Vorn.lnk
+find_installer_places
 machine_programs=$(windows_folder ProgramFiles)
 
 wine "$setup" /S

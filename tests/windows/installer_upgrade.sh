@@ -19,16 +19,12 @@ hold_file=$(realpath "$5")
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../e2e/x_session.sh"
 source "$here/wine_session.sh"
+source "$here/installed.sh"
 
 start_wine_x_session
 unpack_package "$zip"
-
-windows_folder() { winepath -u "$(wine cmd /c "echo %$1%" | tr -d '\r')"; }
-uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vorn'
-key_value() { wine reg query "$uninstall_key" /v "$1" | tr -d '\r' | awk -v name="$1" '$1 == name { print $3 }'; }
-default_folder=$(windows_folder LOCALAPPDATA)/Programs/Vorn
-entry=$(windows_folder APPDATA)/Microsoft/Windows/Start\ Menu/Programs/Vorn.lnk
-table=$(windows_folder APPDATA)/Vorn/Vorn.nrz
+find_installer_places
+table=$table_folder/Vorn.nrz
 chosen='C:\Games\Vorn'
 folder=$(winepath -u "$chosen")
 
@@ -45,7 +41,7 @@ mkdir -p "$(dirname "$table")"
 printf 'Ann\r\n3$\r\n' >"$table"
 
 wine "$work/later-setup.exe" /S
-[ ! -e "$default_folder" ] || fail "the upgrade went to $default_folder, not where 1.00 was"
+[ ! -e "$programs" ] || fail "the upgrade went to $programs, not where 1.00 was"
 expect_equal "the folder after the upgrade" "$(installed_files "$later")" \
   "$(installed_files "$folder" | grep -v ' \./uninstall\.exe$')"
 [ -f "$folder/uninstall.exe" ] || fail "the upgrade left no uninstaller"

@@ -50,6 +50,3 @@ answer_message_box() {
   message_status=0
   wait "$pid" || message_status=$?
 }
-
-# What is installed in folder $1: each file with its digest.
-installed_files() { (cd "$1" && find . -type f -exec md5sum {} + | sort -k 2); }
