@@ -1,6 +1,7 @@
 #include "scores/LenientNumber.h"
 
-#include <charconv>
+#include <QByteArray>
+
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -108,10 +109,11 @@ double readLenientNumber(const QString& text)
 
     const std::string canonical =
         "0." + number.significantDigits + "e" + std::to_string(number.decimalExponent);
-    double magnitude = 0.0;
-    const auto [end, error] =
-        std::from_chars(canonical.data(), canonical.data() + canonical.size(), magnitude);
-    if (error == std::errc::result_out_of_range) {
+    // Qt's conversion is correctly rounded and ignores the locale, on every
+    // platform (the browser's C++ library has no from_chars for doubles).
+    bool inRange = false;
+    double magnitude = QByteArray::fromStdString(canonical).toDouble(&inRange);
+    if (!inRange) {
         // 0.d... * 10^k is at least 1 when k > 0, so out of range there means too large.
         magnitude = number.decimalExponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     }

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -105,7 +106,7 @@ public:
     template <typename Count>
     void count(qsizetype value)
     {
-        if (value > std::numeric_limits<Count>::max()) throw FormsError(StandardErrors::kOverflow);
+        if (std::cmp_greater(value, std::numeric_limits<Count>::max())) throw FormsError(StandardErrors::kOverflow);
         number<Count>(static_cast<Count>(value));
     }
 
