@@ -1,4 +1,5 @@
 #include "window/Form1.h"
+#include "window/MainWindow.h"
 #include "window/NoDisplay.h"
 
 #include <QApplication>
@@ -24,6 +25,6 @@ int main(int argc, char* argv[])
 
     Form1 form(makeQtPlatform());
     form.Form_Load();
-    form.show();
+    showMainWindow(form);
     return QApplication::exec();
 }

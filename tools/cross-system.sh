@@ -32,7 +32,7 @@ max_age_minutes=$((7 * 24 * 60))
 # One system for building and testing for Windows and for the browser: the
 # packages of their lists, and PulseAudio for the tests' private sound server.
 mapfile -t packages < <(cd "$cross_repo/tools" && grep -h -v -E '^\s*(#|$)' packages-windows.txt packages-windows-test.txt \
-  packages-web.txt packages-test-sound-server.txt | sort -u)
+  packages-web.txt packages-web-test.txt packages-test-sound-server.txt | sort -u)
 key=$(printf '%s\n' "$mirror" "${packages[@]}" | sha256sum | cut -c1-12)
 system=$windows_cache/$dist-windows-$key.tar
 

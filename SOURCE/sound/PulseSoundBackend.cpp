@@ -1,6 +1,7 @@
 #include "sound/PulseSoundBackend.h"
 
 #include "sound/PulseClientConfig.h"
+#include "sound/SteadyPlaybackTimer.h"
 #include "sound/SystemSoundBackend.h"
 
 #include <pulse/context.h>
@@ -36,6 +37,7 @@ pa_sample_spec sampleFormatOf(const PcmSound& sound)
 } // namespace
 
 std::unique_ptr<SoundBackend> makeSystemSoundBackend() { return std::make_unique<PulseSoundBackend>(); }
+std::unique_ptr<PlaybackTimer> makeSystemPlaybackTimer() { return std::make_unique<SteadyPlaybackTimer>(); }
 
 class PulseSoundBackend::Lock {
 public:

@@ -1,6 +1,5 @@
 #include "sound/SoundService.h"
 
-#include "sound/SteadyPlaybackTimer.h"
 #include "sound/SystemSoundBackend.h"
 
 namespace {
@@ -57,7 +56,7 @@ std::shared_ptr<SoundService> SoundService::shared()
     static std::weak_ptr<SoundService> instance;
     std::shared_ptr<SoundService> service = instance.lock();
     if (!service) {
-        service = std::make_shared<SoundService>(makeSystemSoundBackend(), std::make_unique<SteadyPlaybackTimer>());
+        service = std::make_shared<SoundService>(makeSystemSoundBackend(), makeSystemPlaybackTimer());
         instance = service;
     }
     return service;

@@ -1,5 +1,6 @@
 #include "sound/WinmmSoundBackend.h"
 
+#include "sound/SteadyPlaybackTimer.h"
 #include "sound/SystemSoundBackend.h"
 
 #include <algorithm>
@@ -21,6 +22,7 @@ void stopAnySound() { PlaySoundA(nullptr, nullptr, 0); }
 } // namespace
 
 std::unique_ptr<SoundBackend> makeSystemSoundBackend() { return std::make_unique<WinmmSoundBackend>(); }
+std::unique_ptr<PlaybackTimer> makeSystemPlaybackTimer() { return std::make_unique<SteadyPlaybackTimer>(); }
 
 WinmmSoundBackend::~WinmmSoundBackend() { stop(); }
 

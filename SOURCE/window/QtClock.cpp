@@ -18,22 +18,12 @@ std::int32_t QtClock::tickCount()
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(elapsed.elapsed()));
 }
 
-void QtClock::doEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
-
-void QtClock::waitForEvents(std::int32_t deadline)
+std::int32_t QtClock::millisecondsUntil(std::int32_t deadline)
 {
-    const auto remaining = static_cast<std::int32_t>(static_cast<std::uint32_t>(deadline) -
-                                                    static_cast<std::uint32_t>(tickCount()));
-    if (remaining <= 0) {
-        doEvents();
-        return;
-    }
-    // One pass of the event loop: it handles what is pending, or else sleeps
-    // until the timer's deadline or an event, whichever comes first.
-    wakeUp.start(remaining);
-    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    wakeUp.stop();
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(deadline) - static_cast<std::uint32_t>(tickCount()));
 }
+
+void QtClock::doEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
 // Qt's precise timers and the sound holds sleep on the system's timers.
 void QtClock::beginPreciseTiming() { requestMillisecondTimers(); }

@@ -5,7 +5,10 @@
 #include <QElapsedTimer>
 #include <QTimer>
 
-// The tick from a monotonic clock and the yield through Qt's event loop.
+// The tick from a monotonic clock and the yield through Qt's event loop. How
+// a wait sleeps is the platform's: in the event loop on the desktop
+// (EventLoopClockWait.cpp), in the browser on the page's timer
+// (BrowserClockWait.cpp).
 class QtClock : public Clock {
 public:
     QtClock();
@@ -17,6 +20,8 @@ public:
     void endPreciseTiming() override;
 
 private:
+    std::int32_t millisecondsUntil(std::int32_t deadline);
+
     QElapsedTimer elapsed;
-    QTimer wakeUp;
+    QTimer wakeUp;  // wakes the desktop's event loop at a wait's deadline
 };
