@@ -10,6 +10,7 @@ name=web
 
 case "${1:-}" in
   qt) step=$here/qt.sh needs=(packages-web.txt) ;;
-  *) echo "web: usage: $0 qt" >&2; exit 1 ;;
+  build) step=$here/build.sh needs=(packages-web.txt) ;;
+  *) echo "web: usage: $0 qt|build" >&2; exit 1 ;;
 esac
 source "$here/../cross-system.sh"
