@@ -131,6 +131,25 @@ windows:
 test-windows:
 	tools/windows/run.sh test
 
+# ---- The browser: the program cross-built for WebAssembly with Debian 13's
+# Emscripten and Qt built from Debian's own source (tools/web/). On a release
+# other than Debian 13, as root: the steps run in a Debian 13 system.
+.PHONY: web run-web test-web
+# build/web/ (the site, its page index.html) and build/vorn-1.00-web.zip.
+web:
+	tools/web/run.sh build
+
+# The site on this machine's loopback address, served by Python's own server.
+WEB_PORT ?= 8000
+run-web: web
+	tools/install-deps.sh packages-web-serve.txt
+	@echo "web: Vorn is at http://127.0.0.1:$(WEB_PORT)/ (Ctrl+C stops the server)"
+	python3 -m http.server --bind 127.0.0.1 --directory $(BUILD_DIR)/web $(WEB_PORT)
+
+# The site's tests in Chromium, building what is missing first.
+test-web:
+	tools/web/run.sh test
+
 .PHONY: bench
 bench: configure-tests
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target vorn vorn_bench

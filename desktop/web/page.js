@@ -8,8 +8,10 @@
   const screen = element('screen');
   const tableMessage = element('table-message');
   const tablePath = '/Vorn.nrz';
-  // What the program's loader is given; once loaded it is the program too.
+  // What the program's loader is given; once loaded it is the program too
+  // (window.vorn, for whoever wants to look at the running game).
   const vorn = {};
+  window.vorn = vorn;
   let started = false;
 
   function fail(text) {
@@ -50,7 +52,8 @@
     }
     if (vorn.vornAudio.state !== 'running') vorn.vornAudio.resume().catch(() => {});
   }
-  for (const type of ['pointerdown', 'keydown']) window.addEventListener(type, startSound, {capture: true});
+  // A touch counts as such a press only when it ends.
+  for (const type of ['pointerdown', 'pointerup', 'keydown']) window.addEventListener(type, startSound, {capture: true});
 
   // ---- Input: no context menu over the game; touch plays as the mouse ----
   screen.addEventListener('contextmenu', (event) => event.preventDefault(), {capture: true});
@@ -73,7 +76,8 @@
   }
   screen.addEventListener('pointerdown', (event) => {
     if (!swallowTouch(event) || touch) return;
-    touch = {id: event.pointerId, target: event.target, x: event.clientX, y: event.clientY};
+    // The element inside Qt's part of the page, where its listeners are.
+    touch = {id: event.pointerId, target: event.composedPath()[0], x: event.clientX, y: event.clientY};
     touch.hold = setTimeout(() => {
       touch.hold = null;
       press(2);

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # The browser build's steps, in Debian 13 as the Windows build's:
 #   tools/web/run.sh qt     builds the WebAssembly Qt, or finds it in the cache
+#   tools/web/run.sh build  builds the game and its site (make web)
+#   tools/web/run.sh test   builds what is missing, then tests the site in Chromium (make test-web)
 # Debian 13 has the Emscripten (3.1.69) that Qt 6.8 builds with; on another
 # release the step runs in the cross-builds' cached Debian 13 system
 # (tools/cross-system.sh).
@@ -11,6 +13,7 @@ name=web
 case "${1:-}" in
   qt) step=$here/qt.sh needs=(packages-web.txt) ;;
   build) step=$here/build.sh needs=(packages-web.txt) ;;
-  *) echo "web: usage: $0 qt|build" >&2; exit 1 ;;
+  test) step=$here/test.sh needs=(packages-web.txt packages-web-test.txt) ;;
+  *) echo "web: usage: $0 qt|build|test" >&2; exit 1 ;;
 esac
 source "$here/../cross-system.sh"
