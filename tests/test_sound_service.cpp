@@ -1,6 +1,7 @@
 // The sound service's rules: one sound at a time, the meaning of each flag,
 // the length of a synchronous sound, and no events while it plays.
 #include "sound/SoundService.h"
+#include "support/InBrowser.h"
 #include "support/RecordingBackend.h"
 #include "support/TestWav.h"
 #include "support/VirtualPlaybackTimer.h"
@@ -235,7 +236,9 @@ private slots:
     }
 
     // The real service, with or without a device: the window's thread is
-    // held for the sound's length and handles nothing meanwhile.
+    // held for the sound's length and handles nothing meanwhile. In a
+    // browser Qt's own calls run during the hold; the window's input waits
+    // (test_browser_hold).
     void theRealServiceBlocksWithoutHandlingEvents()
     {
         const std::shared_ptr<SoundService> service = SoundService::shared();
@@ -246,6 +249,7 @@ private slots:
         elapsed.start();
         service->play(bytesOf(silence), kSyncCut);
         QVERIFY2(elapsed.elapsed() >= 150, qPrintable(QString::number(elapsed.elapsed())));
+        if (kInBrowser) return;
         QVERIFY(!handled);
         QCoreApplication::processEvents();
         QVERIFY(handled);

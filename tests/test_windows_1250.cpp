@@ -1,21 +1,13 @@
-// The code page of the top-players file, and the name box that keeps to it.
+// The code page of the top-players file, and the name validator that keeps to it.
 #include "scores/NameValidator.h"
 #include "scores/Windows1250.h"
-#include "window/forms/TextBox.h"
 
 #include <QSet>
 #include <QTest>
 
 namespace {
 
-constexpr int kNameBoxLength = 8;
 constexpr int kByteValues = 256;
-
-// QTest::keyClicks knows only ASCII keys; a non-ASCII key arrives as its text.
-void typeText(QWidget& widget, const QString& text)
-{
-    QTest::sendKeyEvent(QTest::Click, &widget, Qt::Key_unknown, text, Qt::NoModifier);
-}
 
 QByteArray bytes(std::initializer_list<unsigned char> values)
 {
@@ -129,21 +121,7 @@ private slots:
         QCOMPARE(validator.validate(text, position),
                  acceptable ? QValidator::Acceptable : QValidator::Invalid);
     }
-
-    void nameBoxRefusesWhatDoesNotFit()
-    {
-        TextBox box(nullptr, QStringLiteral("Player"), kNameBoxLength);
-        box.setValidator(new NameValidator(&box));
-        box.clear();
-        for (const char* typed : {"Ň", "a", "☃", "b", "И", "\U0001F600"}) typeText(box, QString::fromUtf8(typed));
-        QCOMPARE(box.text(), QString::fromUtf8("Ňab"));
-        box.insert(QStringLiteral("x\ny"));
-        QCOMPARE(box.text(), QString::fromUtf8("Ňab"));
-        box.insert(QString::fromUtf8("čšžćđłőű"));
-        QCOMPARE(box.text(), QString::fromUtf8("Ňabčšžćđ"));
-        QVERIFY(box.hasAcceptableInput());
-    }
 };
 
-QTEST_MAIN(TestWindows1250)
+QTEST_GUILESS_MAIN(TestWindows1250)
 #include "test_windows_1250.moc"

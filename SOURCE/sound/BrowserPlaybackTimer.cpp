@@ -36,8 +36,10 @@ bool isInput(QEvent::Type type)
     }
 }
 
-// Keeps the input the browser hands the windows while it lives, and hands it
-// to them, in the order it came, when it goes.
+// Keeps the input the browser hands the windows while it lives; when it
+// goes, the input is queued for them in the order it came, to be handled at
+// the event loop's next turn, as a desktop's window system queues it for a
+// thread that sleeps.
 class HeldInput : public QObject {
 public:
     // Without an application there are no windows to hold input for.
@@ -49,7 +51,7 @@ public:
     {
         if (QCoreApplication* application = QCoreApplication::instance()) application->removeEventFilter(this);
         for (auto& [window, event] : held) {
-            if (window) QCoreApplication::sendEvent(window, event.get());
+            if (window) QCoreApplication::postEvent(window, event.release());
         }
     }
 

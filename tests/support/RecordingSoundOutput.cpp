@@ -16,6 +16,8 @@ RecordingSoundOutput::RecordingSoundOutput(std::shared_ptr<VirtualClock> virtual
 
 void RecordingSoundOutput::play(std::span<const std::byte> image, SoundFlags flags)
 {
+    if (!(flags & Snd::kAsync) && clock->handlingInput())
+        qFatal("input handled during a yield held the game for a cue: a browser cannot suspend inside a suspension");
     requests.push_back({image, flags, clock->now});
     service.play(image, flags);
 }

@@ -1,5 +1,7 @@
 #include "support/TableFiles.h"
 
+#include "scores/TopPlayersFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTest>
@@ -8,6 +10,13 @@ QByteArray fileBytes(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray tableBytes(const QStringList& table)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(kTopPlayersFileName);
+    return writeTopPlayersFile(path, table) ? fileBytes(path) : QByteArray();
 }
 
 void putFileBytes(const QString& path, const QByteArray& bytes)

@@ -22,6 +22,8 @@ inline const QStringList kDefaultTable = kSaveLoopFirstTable;
 inline const QByteArray kDefaultTableBytes = QByteArray("Mirako\r\n0$\r\n").repeated(5);
 
 QByteArray fileBytes(const QString& path);
+// The bytes a save writes for the table.
+QByteArray tableBytes(const QStringList& table);
 // Fails the test when the file cannot be written whole.
 void putFileBytes(const QString& path, const QByteArray& bytes);
 QByteArray crlfLines(const QList<QByteArray>& lines);

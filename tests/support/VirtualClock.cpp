@@ -13,7 +13,9 @@ bool VirtualClock::runDue()
     while (!script.empty() && script.begin()->first <= now) {
         auto action = std::move(script.begin()->second);
         script.erase(script.begin());
+        ++handling;
         action();
+        --handling;
         ran = true;
     }
     return ran;
@@ -28,6 +30,7 @@ void VirtualClock::doEvents()
 
 void VirtualClock::waitForEvents(std::int32_t deadline)
 {
+    if (handlingInput()) qFatal("input handled during a yield waited: a browser cannot suspend inside a suspension");
     ++yields;
     ++waits;
     if (onYield) onYield(deadline);

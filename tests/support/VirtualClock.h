@@ -20,6 +20,12 @@ public:
     void at(std::int32_t time, std::function<void()> action);
     void after(std::int32_t delay, std::function<void()> action) { at(now + delay, std::move(action)); }
 
+    // True while scripted input runs, inside a yield. In a browser a wait
+    // suspends the game's stack, and a suspension cannot begin inside
+    // another: input that waits, or plays a cue that holds the game, is
+    // fatal here, in every suite.
+    bool handlingInput() const { return handling > 0; }
+
     // Called at every yield, before scripted input runs; deadline is the
     // wait's end, or the current time for a plain yield.
     std::function<void(std::int32_t deadline)> onYield;
@@ -36,4 +42,5 @@ private:
     bool runDue();
 
     std::multimap<std::int32_t, std::function<void()>> script;
+    int handling = 0;
 };

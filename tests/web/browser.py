@@ -34,10 +34,11 @@ TITLE = (260, 30)
 
 
 class Site:
-    """The site and art/ on a loopback address, as any static server gives them."""
+    """The site and art/ (and any other folders under their prefixes) on a
+    loopback address, as any static server gives them."""
 
-    def __init__(self, site=SITE):
-        roots = {'/art/': os.path.join(REPOSITORY, 'art')}
+    def __init__(self, site=SITE, folders=None):
+        roots = {'/art/': os.path.join(REPOSITORY, 'art'), **(folders or {})}
 
         class Handler(http.server.SimpleHTTPRequestHandler):
             def translate_path(self, path):

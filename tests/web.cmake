@@ -1,0 +1,37 @@
+# The suites that run on the browser's WebAssembly build, in Node.js (make
+# test-web): the rules of the table's file, its code page and its numbers,
+# the sound service's and the saved data's, with WebAssembly's 32-bit
+# pointers, size_t and long. Node has the host's files as they are
+# (NODERAWFS). The suites that need a window wait for a platform of Qt's that
+# runs without a page, which Qt for WebAssembly does not have; those that
+# start other programs or threads have no counterpart in a page.
+function(vorn_node_test name)
+    add_executable(${name} ${ARGN})
+    target_link_libraries(${name} PRIVATE vorntestsupport)
+    target_compile_options(${name} PRIVATE ${VORN_WARNINGS})
+    # Qt's bindings to the page are linked, though only its locale is asked for.
+    target_link_options(${name} PRIVATE -sNODERAWFS=1 -sEXIT_RUNTIME=1 -sALLOW_MEMORY_GROWTH=1 -lembind
+                        --pre-js ${CMAKE_CURRENT_SOURCE_DIR}/web/node-navigator.js)
+    set_property(TARGET ${name} APPEND PROPERTY LINK_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/web/node-navigator.js)
+    add_test(NAME ${name} COMMAND node $<TARGET_FILE:${name}>)
+    set_tests_properties(${name} PROPERTIES TIMEOUT 300)
+endfunction()
+
+vorn_node_test(test_lenient_number test_lenient_number.cpp)
+vorn_node_test(test_windows_1250 test_windows_1250.cpp)
+vorn_node_test(test_top_players_file test_top_players_file.cpp)
+vorn_node_test(test_property_bag test_property_bag.cpp)
+vorn_node_test(test_wav_image test_wav_image.cpp)
+target_compile_definitions(test_wav_image PRIVATE VORN_SOURCE_DIR="${VORN_TEST_SOURCE_DIR}")
+vorn_node_test(test_sound_service test_sound_service.cpp)
+# Its real service holds the sound on the page's timer.
+target_link_options(test_sound_service PRIVATE -sASYNCIFY)
+
+# A suite that needs the page: run in Chromium by tests/web/test_suites.py,
+# through tests/web/suite.html.
+add_executable(test_browser_hold test_browser_hold.cpp)
+target_link_libraries(test_browser_hold PRIVATE vorntestsupport)
+target_compile_options(test_browser_hold PRIVATE ${VORN_WARNINGS})
+target_link_options(test_browser_hold PRIVATE -sASYNCIFY -sEXIT_RUNTIME=1)
+# Finished as Qt finishes a program for a page: made by NAME_entry().
+qt_finalize_target(test_browser_hold)
