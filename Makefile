@@ -117,8 +117,6 @@ fuzz: asan-build
 clean: clean-asan
 clean-asan:
 	rm -rf $(ASAN_DIR)
-# The benchmark (a few minutes, not part of `make test`): pace, cost, start-up
-# and cue latency in one table; the figures also go to build/bench.json.
 # ---- Windows: the program cross-built for 64-bit Windows with Debian 13's
 # MinGW-w64 and Qt built from Debian's own source (tools/windows/). On a
 # release other than Debian 13, as root: the steps run in a Debian 13 system.
@@ -134,7 +132,7 @@ test-windows:
 # ---- The browser: the program cross-built for WebAssembly with Debian 13's
 # Emscripten and Qt built from Debian's own source (tools/web/). On a release
 # other than Debian 13, as root: the steps run in a Debian 13 system.
-.PHONY: web run-web test-web
+.PHONY: web run-web test-web bench-web
 # build/web/ (the site, its page index.html) and build/vorn-1.00-web.zip.
 web:
 	tools/web/run.sh build
@@ -150,6 +148,14 @@ run-web: web
 test-web:
 	tools/web/run.sh test
 
+# The site's figures in Chromium (bench/README.md): download, load times,
+# the pace of a game's waits, the tab's memory; build/bench-web.json.
+bench-web:
+	tools/web/run.sh bench
+
+# The benchmark (a few minutes, not part of `make test`): pace, cost, start-up
+# and cue latency in one table; the figures also go to build/bench.json. The
+# browser build's figures are make bench-web's.
 .PHONY: bench
 bench: configure-tests
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target vorn vorn_bench
