@@ -8,25 +8,11 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 repo=$(cd "$here/../.." && pwd)
-source "$here/../windows/cache.sh"
 source "$here/emsdk.sh"
 tree=$repo/build-web
 
 fail() { echo "web: $*" >&2; exit 1; }
-targets=(--target vorn)
-[ "${1:-}" = --tests ] && targets=()
-
-# The release's date stands for every file's time, as for the Windows build.
-SOURCE_DATE_EPOCH=$(date -d "$(sed -n 's/^ -- .*>  //p' "$repo/debian/changelog" | head -n 1)" +%s)
-export SOURCE_DATE_EPOCH
-
-start=$SECONDS
-qt=$("$here/build-qt.sh" "$windows_cache") || exit 1
-
-# A tree configured against another Qt (the cache's key changed) starts anew.
-if [ -f "$tree/CMakeCache.txt" ] && ! grep -qxF "CMAKE_PREFIX_PATH:UNINITIALIZED=$qt" "$tree/CMakeCache.txt"; then
-  rm -rf "$tree"
-fi
+source "$here/../cross-build-game.sh"
 mkdir -p "$tree"
 web_emsdk "$tree/emsdk"
 "$qt/bin/qt-cmake" -S "$repo" -B "$tree" -G Ninja -Wno-dev -DCMAKE_BUILD_TYPE=Release \

@@ -7,25 +7,10 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 repo=$(cd "$here/../.." && pwd)
-source "$here/cache.sh"
 tree=$repo/build-windows
 
 fail() { echo "windows: $*" >&2; exit 1; }
-targets=(--target vorn)
-[ "${1:-}" = --tests ] && targets=()
-
-# The release's date stands for every file's time (rcc writes the pictures'
-# times into the program), so that two builds give the same bytes.
-SOURCE_DATE_EPOCH=$(date -d "$(sed -n 's/^ -- .*>  //p' "$repo/debian/changelog" | head -n 1)" +%s)
-export SOURCE_DATE_EPOCH
-
-start=$SECONDS
-qt=$("$here/build-qt.sh" "$windows_cache") || exit 1
-
-# A tree configured against another Qt (the cache's key changed) starts anew.
-if [ -f "$tree/CMakeCache.txt" ] && ! grep -qxF "CMAKE_PREFIX_PATH:UNINITIALIZED=$qt" "$tree/CMakeCache.txt"; then
-  rm -rf "$tree"
-fi
+source "$here/../cross-build-game.sh"
 cmake -S "$repo" -B "$tree" -G Ninja -Wno-dev \
   -DCMAKE_TOOLCHAIN_FILE="$here/mingw-w64-x86_64.cmake" -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_PREFIX_PATH="$qt" -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
