@@ -113,12 +113,21 @@ def wait_until(driver, condition, within, what):
         raise AssertionError(f'waited {within} s for {what}') from None
 
 
+def page_point(driver, point):
+    """Where point of the window is in the page's viewport, the page's
+    scaling of the window included."""
+    return driver.execute_script("""
+        const screen = document.getElementById('screen');
+        const rect = screen.getBoundingClientRect();
+        const scale = rect.width / screen.offsetWidth;
+        return [rect.left + arguments[0] * scale, rect.top + arguments[1] * scale];""", *point)
+
+
 def click_window(driver, point, button='left'):
     """A real press and release of the mouse at point of the window."""
-    screen = driver.find_element(By.ID, 'screen')
-    rect = screen.rect
-    actions = ActionChains(driver).move_to_element_with_offset(
-        screen, point[0] - rect['width'] / 2, point[1] - rect['height'] / 2)
+    x, y = page_point(driver, point)
+    actions = ActionChains(driver)
+    actions.w3c_actions.pointer_action.move_to_location(round(x), round(y))
     (actions.context_click() if button == 'right' else actions.click()).perform()
 
 
