@@ -22,18 +22,13 @@
     failure.hidden = false;
   }
 
-  // ---- The window: its own size, centred, scaled down on a small screen ----
+  // ---- The window: its own size, centred ----
   let windowSize = null;
   function placeWindow() {
     if (!windowSize) return;
     const [width, height] = windowSize;
-    const room = document.documentElement.clientWidth - 16;
-    const scale = Math.min(1, room / width);
     screen.style.width = `${width}px`;
     screen.style.height = `${height}px`;
-    screen.style.transform = scale < 1 ? `scale(${scale})` : '';
-    element('stage').style.width = `${width * scale}px`;
-    element('stage').style.height = `${height * scale}px`;
   }
   vorn.vornWindowShown = (width, height) => {
     windowSize = [width, height];
@@ -41,7 +36,6 @@
     screen.classList.remove('waiting');
     placeWindow();
   };
-  window.addEventListener('resize', placeWindow);
 
   // ---- Sound: a browser lets a page sound only after a press on it ----
   function startSound() {

@@ -114,13 +114,10 @@ def wait_until(driver, condition, within, what):
 
 
 def page_point(driver, point):
-    """Where point of the window is in the page's viewport, the page's
-    scaling of the window included."""
+    """Where point of the window is in the page's viewport."""
     return driver.execute_script("""
-        const screen = document.getElementById('screen');
-        const rect = screen.getBoundingClientRect();
-        const scale = rect.width / screen.offsetWidth;
-        return [rect.left + arguments[0] * scale, rect.top + arguments[1] * scale];""", *point)
+        const rect = document.getElementById('screen').getBoundingClientRect();
+        return [rect.left + arguments[0], rect.top + arguments[1]];""", *point)
 
 
 def click_window(driver, point, button='left'):
