@@ -5,14 +5,18 @@
 # (NODERAWFS). The suites that need a window wait for a platform of Qt's that
 # runs without a page, which Qt for WebAssembly does not have; those that
 # start other programs or threads have no counterpart in a page.
-function(vorn_node_test name)
-    add_executable(${name} ${ARGN})
-    target_link_libraries(${name} PRIVATE vorntestsupport)
-    target_compile_options(${name} PRIVATE ${VORN_WARNINGS})
+function(vorn_for_node name)
     # Qt's bindings to the page are linked, though only its locale is asked for.
     target_link_options(${name} PRIVATE -sNODERAWFS=1 -sEXIT_RUNTIME=1 -sALLOW_MEMORY_GROWTH=1 -lembind
                         --pre-js ${CMAKE_CURRENT_SOURCE_DIR}/web/node-navigator.js)
     set_property(TARGET ${name} APPEND PROPERTY LINK_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/web/node-navigator.js)
+endfunction()
+
+function(vorn_node_test name)
+    add_executable(${name} ${ARGN})
+    target_link_libraries(${name} PRIVATE vorntestsupport)
+    target_compile_options(${name} PRIVATE ${VORN_WARNINGS})
+    vorn_for_node(${name})
     add_test(NAME ${name} COMMAND node $<TARGET_FILE:${name}>)
     set_tests_properties(${name} PROPERTIES TIMEOUT 300)
 endfunction()
@@ -35,3 +39,15 @@ target_compile_options(test_browser_hold PRIVATE ${VORN_WARNINGS})
 target_link_options(test_browser_hold PRIVATE -sASYNCIFY -sEXIT_RUNTIME=1)
 # Finished as Qt finishes a program for a page: made by NAME_entry().
 qt_finalize_target(test_browser_hold)
+
+# The real audio path in a page (tests/web/cues.sh): the cues played through
+# the real window and sound service into the page's audio context, and the
+# recording of the sink's monitor measured in Node.js.
+target_link_options(audio_play_cues PRIVATE -sASYNCIFY -sEXIT_RUNTIME=1)
+qt_finalize_target(audio_play_cues)
+vorn_for_node(audio_measure_recording)
+add_test(NAME audio_real_path
+         COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/audio/real_audio.sh
+                 ${CMAKE_CURRENT_SOURCE_DIR}/web/play_cues.py $<TARGET_FILE:audio_measure_recording>)
+set_tests_properties(audio_real_path PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE LABELS audio SKIP_RETURN_CODE 77
+                     ENVIRONMENT VORN_WEB_TREE=${CMAKE_BINARY_DIR})

@@ -62,5 +62,7 @@ int main(int argc, char* argv[])
         std::this_thread::sleep_for(std::chrono::milliseconds(kGapMs));
     }
     service->stop();
+    // In a page the program runs on after main returns: its runner reads the status here.
+    std::printf("exit status %d\n", good ? 0 : 1);
     return good ? 0 : 1;
 }

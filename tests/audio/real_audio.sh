@@ -4,7 +4,7 @@
 # and sound service, the sink's monitor recorded and measured. The sink, any
 # private server and the helpers end with the test. The programs of the
 # Windows build (.exe) run under Wine, whose PulseAudio driver plays into the
-# same sink.
+# same sink; the browser's (tests/web/play_cues.py) in Chromium, which does too.
 set -euo pipefail
 source "$(dirname "$0")/pulse_session.sh"
 play=$(realpath "$1")
@@ -21,8 +21,17 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-# Wine hands a Windows program Linux's QT_X as WINEQT_X only.
-run() { case "$1" in *.exe) WINEQT_QPA_PLATFORM=${QT_QPA_PLATFORM:-} wine "$@" ;; *) "$@" ;; esac; }
+# Wine hands a Windows program Linux's QT_X as WINEQT_X only. The browser's
+# build plays in Chromium with a window (on a private X server) and measures
+# in Node.js.
+run() {
+  case "$1" in
+    *.exe) WINEQT_QPA_PLATFORM=${QT_QPA_PLATFORM:-} wine "$@" ;;
+    *.py) xvfb-run -a python3 "$@" ;;
+    *.js) node "$@" ;;
+    *) "$@" ;;
+  esac
+}
 
 pulse_session_start "$work" $rate
 

@@ -90,6 +90,27 @@ class Browser:
         return [entry['message'] for entry in self.driver.get_log('browser')]
 
 
+def program_site(folder):
+    """The site, with the programs of a build tree's folder and their runner
+    page (suite.html), on a loopback address."""
+    return Site(SITE, {'/suites/': folder, '/runner/': os.path.dirname(os.path.abspath(__file__))})
+
+
+def run_program(driver, site, name, within, sound=False):
+    """Runs a program of program_site's folder in the page; returns how it
+    ended (0 for success) and what it printed. With sound, a real click on
+    the page lets the page start its audio first."""
+    driver.get(f'{site.url}runner/suite.html?suite={name}' + ('&sound' if sound else ''))
+    if sound:
+        wait_until(driver, lambda d: d.execute_script('return window.suite.waiting === true'), 20, f'{name} to load')
+        actions = ActionChains(driver)
+        actions.w3c_actions.pointer_action.move_to_location(10, 10)
+        actions.click().perform()
+    status = wait_until(driver, lambda d: d.execute_script(
+        'return window.suite.status === null ? false : [window.suite.status]'), within, f'{name} to end')[0]
+    return status, '\n'.join(driver.execute_script('return window.suite.output'))
+
+
 def open_game(driver, url, within=20):
     """Opens the page and waits until the window is shown; returns the seconds it took."""
     start = time.monotonic()

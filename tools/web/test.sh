@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # The browser build's tests, on Debian 13 (make test-web):
 #   tools/web/test.sh
-# Builds what is missing first (build.sh), then runs the suites of the game's
-# rules that run on WebAssembly in Node.js (CTest, tests/web.cmake), and the
-# page's tests of tests/web/ in Debian's Chromium, driven by chromedriver
-# with real input.
+# Builds what is missing first (build.sh), then runs the CTest tests of
+# tests/web.cmake (the suites that run on WebAssembly in Node.js, and the
+# cues heard from Chromium through the tests' sound server), and the page's
+# tests of tests/web/ in Debian's Chromium, driven by chromedriver with real
+# input.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 repo=$(cd "$here/../.." && pwd)
@@ -20,7 +21,7 @@ python3 -c 'import selenium' 2>/dev/null ||
 start=$SECONDS
 status=0
 (cd "$repo/build-web" && ctest --output-on-failure -j "$(nproc)") || status=$?
-echo "web tests: the suites ran in Node.js in $((SECONDS - start)) s"
+echo "web tests: the suites in Node.js and the cues heard ran in $((SECONDS - start)) s"
 start=$SECONDS
 (cd "$repo/tests/web" && VORN_WEB_SITE=$repo/build/web python3 -m unittest discover -v -p 'test_*.py') || status=$?
 echo "web tests: the page's tests ran in Chromium in $((SECONDS - start)) s"
