@@ -6,6 +6,7 @@
 // Every actual frame list is written beside the program, to show what changed.
 #include "support/GameScript.h"
 #include "support/TestForm.h"
+#include "support/WaitForExposed.h"
 #include "support/YieldKinds.h"
 
 #include "window/forms/CommandButton.h"
@@ -201,7 +202,7 @@ private slots:
         Form1& f = *t.form;
         f.Form_Load();
         f.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QVERIFY(waitForExposed(f));
         std::vector<BoardFrame> frames;
         QString mismatch;
         playAndCapture(t, [&](const BoardFrame& frame, const QImage& shot) {

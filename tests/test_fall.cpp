@@ -3,6 +3,7 @@
 // clock with real mouse presses on the board.
 #include "support/GameRecorder.h"
 #include "support/GameScript.h"
+#include "support/WaitForExposed.h"
 
 #include "window/forms/PictureBox.h"
 #include "window/forms/WindowlessPictureBox.h"
@@ -24,7 +25,7 @@ struct Shown {
     {
         form.Form_Load();
         form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(waitForExposed(form));
     }
 };
 

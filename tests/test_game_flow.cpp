@@ -3,6 +3,7 @@
 #include "support/GameRecorder.h"
 #include "support/GameScript.h"
 #include "support/Scenarios.h"
+#include "support/WaitForExposed.h"
 
 #include "game/Pauses.h"
 #include "window/forms/CommandButton.h"
@@ -142,7 +143,7 @@ private slots:
         Form1& f = *t.form;
         f.Form_Load();
         f.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QVERIFY(waitForExposed(f));
         playAlternating(*t.random, 30);
         int drawsAtNestedClick = -1;
         t.clock->at(400, [&] {

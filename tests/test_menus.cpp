@@ -4,6 +4,7 @@
 #include "support/GameRecorder.h"
 #include "support/GameScript.h"
 #include "support/Scenarios.h"
+#include "support/WaitForExposed.h"
 
 #include "game/Pauses.h"
 #include "window/forms/CommandButton.h"
@@ -24,7 +25,7 @@ struct ShownForm : TestForm {
     {
         form->Form_Load();
         form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QVERIFY(waitForExposed(*form));
     }
 };
 

@@ -3,6 +3,7 @@
 // box does not change with later drawings; a drawing made again repaints
 // only where it changed; a windowless picture box looks like one with a
 // window of its own.
+#include "support/WaitForExposed.h"
 #include "window/forms/DrawingDamage.h"
 #include "window/forms/PictureBox.h"
 #include "window/forms/WindowlessPictureBox.h"
@@ -219,7 +220,7 @@ private slots:
         windowless->Move(60, 10);
         windowless->setVisible(true);
         test.container.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&test.container));
+        QVERIFY(waitForExposed(test.container));
         QCOMPARE(windowless->size(), windowed->size());
         const QImage board = test.box.client()->grab().toImage();
         QCOMPARE(board.copy(windowless->geometry()), board.copy(windowed->geometry()));

@@ -1,6 +1,7 @@
 // The pictures the program carries, at a device pixel ratio of 1: their sizes,
 // transparency and colours, and how the window shows them.
 #include "support/TestForm.h"
+#include "support/WaitForExposed.h"
 
 #include "game/CellCodes.h"
 #include "window/Pictures.h"
@@ -278,7 +279,7 @@ private slots:
         const QPoint cell(2 * 32, 10 * 32);  // column 3, row 10
         f.Picture1->PaintPicture(f.Slika(Cell::kBomb - 1)->Picture(), cell.x(), cell.y(), 32, 32);
         f.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QVERIFY(waitForExposed(f));
         const QImage board = screenOf(f.Picture1->client());
         const QImage marble = argb(f.Picture1->Picture()).copy(QRect(cell, kCell));
         QCOMPARE(board.copy(QRect(cell, kCell)), over(marble, f.Slika(Cell::kBomb - 1)->Picture()));
@@ -296,7 +297,7 @@ private slots:
         sprite->Move(96, 0);
         sprite->setVisible(true);
         f.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QVERIFY(waitForExposed(f));
         QCOMPARE(sprite->size(), kCell);
         QImage grey(kCell, QImage::Format_ARGB32);
         grey.fill(kSpriteGrey);

@@ -2,6 +2,7 @@
 // double-size pictures, and the board, the sprites and the preview show them
 // pixel for pixel instead of blowing up the plain ones.
 #include "support/TestForm.h"
+#include "support/WaitForExposed.h"
 
 #include "game/CellCodes.h"
 #include "window/Pictures.h"
@@ -88,7 +89,7 @@ private slots:
         const QPixmap heart = f.Slika(Cell::kColourBlock - 1)->Picture();
         f.Picture1->PaintPicture(heart, cell.x(), cell.y(), 32, 32);
         f.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QVERIFY(waitForExposed(f));
         const QImage board = f.Picture1->client()->grab().toImage();
         QCOMPARE(board.devicePixelRatio(), kRatio);
         const QImage marble = f.Picture1->Picture().toImage();
@@ -106,7 +107,7 @@ private slots:
         sprite->Move(64, 32);
         sprite->setVisible(true);
         f.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QVERIFY(waitForExposed(f));
         QCOMPARE(sprite->size(), kCell);
         QImage grey(kCell * kRatio, QImage::Format_ARGB32);
         grey.fill(kSpriteGrey);

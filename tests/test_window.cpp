@@ -1,6 +1,7 @@
 // The window as built and loaded: every control's initial state, the Ready
 // state, the layout, and what "Continue" changes.
 #include "support/TestForm.h"
+#include "support/WaitForExposed.h"
 
 #include "game/FloorDiv.h"
 #include "window/forms/CommandButton.h"
@@ -158,7 +159,7 @@ private slots:
         Form1& f = *t.form;
         f.Form_Load();
         f.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QVERIFY(waitForExposed(f));
         const QPoint centre = f.Command1->geometry().center();
         QCOMPARE(f.clientArea->childAt(centre), static_cast<QWidget*>(f.Command1));
     }
@@ -169,7 +170,7 @@ private slots:
         Form1& f = *t.form;
         f.Form_Load();
         f.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QVERIFY(waitForExposed(f));
         QCOMPARE(f.minimumSize(), f.maximumSize());
         f.resize(800, 700);
         QCOMPARE(f.clientArea->size(), QSize(448, 450));

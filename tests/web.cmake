@@ -1,10 +1,11 @@
-# The suites that run on the browser's WebAssembly build, in Node.js (make
-# test-web): the rules of the table's file, its code page and its numbers,
-# the sound service's and the saved data's, with WebAssembly's 32-bit
-# pointers, size_t and long. Node has the host's files as they are
-# (NODERAWFS). The suites that need a window wait for a platform of Qt's that
-# runs without a page, which Qt for WebAssembly does not have; those that
-# start other programs or threads have no counterpart in a page.
+# The suites that run on the browser's WebAssembly build (make test-web),
+# with WebAssembly's 32-bit pointers, size_t and long. In Node.js, with the
+# host's files as they are (NODERAWFS): the rules of the table's file, its
+# code page and its numbers, the sound service's and the saved data's. In a
+# page of Chromium, since Qt for WebAssembly has no platform without one: the
+# game's rules played in the real window on the virtual clock, and the
+# browser's hold of input. Those that start other programs or threads, or
+# watch a platform's own files, have no counterpart in a page.
 function(vorn_for_node name)
     # Qt's bindings to the page are linked, though only its locale is asked for.
     target_link_options(${name} PRIVATE -sNODERAWFS=1 -sEXIT_RUNTIME=1 -sALLOW_MEMORY_GROWTH=1 -lembind
@@ -31,16 +32,27 @@ vorn_node_test(test_sound_service test_sound_service.cpp)
 # Its real service holds the sound on the page's timer.
 target_link_options(test_sound_service PRIVATE -sASYNCIFY)
 
-# A suite that needs the page: run in Chromium by tests/web/test_suites.py,
-# through tests/web/suite.html.
-add_executable(test_browser_hold test_browser_hold.cpp)
-target_link_libraries(test_browser_hold PRIVATE vorntestsupport)
-target_compile_options(test_browser_hold PRIVATE ${VORN_WARNINGS})
-target_link_options(test_browser_hold PRIVATE -sASYNCIFY -sEXIT_RUNTIME=1)
-# Finished as Qt finishes a program for a page: made by NAME_entry().
-qt_finalize_target(test_browser_hold)
+# The suites that need a window: run in a page of Chromium by
+# tests/web/test_suites.py, through tests/web/suite.html.
+function(vorn_page_test name)
+    add_executable(${name} ${ARGN})
+    target_link_libraries(${name} PRIVATE vorntestsupport)
+    target_compile_options(${name} PRIVATE ${VORN_WARNINGS})
+    target_link_options(${name} PRIVATE -sASYNCIFY -sEXIT_RUNTIME=1)
+    # Finished as Qt finishes a program for a page: made by NAME_entry().
+    qt_finalize_target(${name})
+endfunction()
 
-# The real audio path in a page (tests/web/cues.sh): the cues played through
+vorn_page_test(test_browser_hold test_browser_hold.cpp)
+vorn_page_test(test_fall test_fall.cpp)
+vorn_page_test(test_next_piece test_next_piece.cpp)
+vorn_page_test(test_matching test_matching.cpp)
+vorn_page_test(test_collapse test_collapse.cpp)
+vorn_page_test(test_game_flow test_game_flow.cpp)
+vorn_page_test(test_game_cues test_game_cues.cpp)
+
+# The real audio path in a page (tests/audio/real_audio.sh with
+# tests/web/play_cues.py): the cues played through
 # the real window and sound service into the page's audio context, and the
 # recording of the sink's monitor measured in Node.js.
 target_link_options(audio_play_cues PRIVATE -sASYNCIFY -sEXIT_RUNTIME=1)
