@@ -22,14 +22,23 @@
     failure.hidden = false;
   }
 
-  // ---- The window: its own size, centred ----
-  let windowSize = null;
+  // ---- The window: its own size, centred, or scaled down to a small screen's width ----
+  // Qt's screen is the element that holds the window, and Qt shows the main
+  // window maximized on it, at its start: so the element has the window's
+  // size from the start (the size the game gives its window), and the
+  // window tells it again when shown. Qt scales the window itself, drawing
+  // at the screen's density times the scale, so that a phone's dense screen
+  // still gets the sharper pictures; a CSS transform would leave Qt a screen
+  // smaller than its window.
+  let windowSize = [448, 474];
+  const margin = 16;
+  const scale = Math.min(1, Math.floor(100 * (document.documentElement.clientWidth - margin) / windowSize[0]) / 100);
   function placeWindow() {
-    if (!windowSize) return;
     const [width, height] = windowSize;
-    screen.style.width = `${width}px`;
-    screen.style.height = `${height}px`;
+    screen.style.width = `${width * scale}px`;
+    screen.style.height = `${height * scale}px`;
   }
+  placeWindow();
   vorn.vornWindowShown = (width, height) => {
     windowSize = [width, height];
     element('loading').hidden = true;
@@ -168,6 +177,7 @@
       entryFunction: createVorn,
       containerElements: [screen],
       module: compile(),
+      environment: scale < 1 ? {QT_SCALE_FACTOR: String(scale)} : {},
       onLoaded: () => { started = true; },
       onExit: (exit) => {
         started = false;

@@ -26,7 +26,9 @@ SITE = os.environ.get('VORN_WEB_SITE', os.path.join(REPOSITORY, 'build', 'web'))
 TABLE_KEY = 'vorn:/Vorn.nrz'
 
 # Places in the window (448 x 474: the menu bar, then the client area), in
-# CSS pixels from its top left corner.
+# the window's own pixels from its top left corner: CSS pixels, unless the
+# page scaled the window down to a small screen.
+WINDOW_WIDTH = 448
 CONTINUE = (112, 224)
 NAME_BOX = (385, 325)
 TOP_PLAYERS = (262, 356, 178, 110)  # x, y, width, height
@@ -138,7 +140,8 @@ def page_point(driver, point):
     """Where point of the window is in the page's viewport."""
     return driver.execute_script("""
         const rect = document.getElementById('screen').getBoundingClientRect();
-        return [rect.left + arguments[0], rect.top + arguments[1]];""", *point)
+        const scale = rect.width / arguments[2];
+        return [rect.left + arguments[0] * scale, rect.top + arguments[1] * scale];""", *point, WINDOW_WIDTH)
 
 
 def click_window(driver, point, button='left'):

@@ -95,26 +95,44 @@ class PageTest(unittest.TestCase):
             browser.click_window(driver, point, button='right')
         self.assertEqual(driver.execute_script('return window.menus'), [True, True, True])
 
-    def test_on_a_tablet_a_tap_is_a_left_press_and_a_held_touch_a_right_press(self):
-        driver = self.browser()
-        driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride',
-                               {'width': 768, 'height': 1024, 'deviceScaleFactor': 2, 'mobile': True})
-        browser.open_game(driver, self.site.url)
-        driver.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', {'enabled': True, 'maxTouchPoints': 1})
-        x, y = browser.page_point(driver, browser.CONTINUE)
-        point = {'x': x, 'y': y}
+    def test_touch_screens_show_the_whole_window_sharp_and_a_tap_is_a_left_press(self):
+        # A tablet shows the window at its own size; a phone held upright
+        # scales it down to its width.
+        screens = {'tablet': (768, 1024, 2, 1.0), 'phone': (360, 740, 3, 0.76)}
+        for screen, (width, height, density, scale) in screens.items():
+            with self.subTest(screen):
+                driver = self.browser()
+                driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride',
+                                       {'width': width, 'height': height, 'deviceScaleFactor': density, 'mobile': True})
+                browser.open_game(driver, self.site.url)
+                left, right, shown_width, canvas_density, page_width = driver.execute_script("""
+                    const screen = document.getElementById('screen');
+                    const shown = screen.getBoundingClientRect();
+                    const canvas = screen.firstElementChild.shadowRoot.querySelector('canvas');
+                    return [shown.left, shown.right, shown.width, canvas.width / canvas.getBoundingClientRect().width,
+                            document.documentElement.scrollWidth];""")
+                self.assertAlmostEqual(shown_width, browser.WINDOW_WIDTH * scale, delta=1)
+                self.assertGreaterEqual(left, 0)
+                self.assertLessEqual(right, width)
+                self.assertEqual(page_width, width, 'the page scrolls sideways')
+                # Drawn at the screen's own density, so sharp.
+                self.assertAlmostEqual(canvas_density, density, delta=0.01)
 
-        def touch(held):
-            driver.execute_cdp_cmd('Input.dispatchTouchEvent', {'type': 'touchStart', 'touchPoints': [point]})
-            time.sleep(held)
-            driver.execute_cdp_cmd('Input.dispatchTouchEvent', {'type': 'touchEnd', 'touchPoints': []})
+                driver.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', {'enabled': True, 'maxTouchPoints': 1})
+                x, y = browser.page_point(driver, browser.CONTINUE)
+                point = {'x': x, 'y': y}
 
-        # A right press does not press a button.
-        touch(0.8)
-        time.sleep(0.3)
-        self.assertFalse(browser.game_running(driver))
-        touch(0.05)
-        browser.wait_until(driver, browser.game_running, 5, 'a tap on "Continue" to start the game')
+                def touch(held):
+                    driver.execute_cdp_cmd('Input.dispatchTouchEvent', {'type': 'touchStart', 'touchPoints': [point]})
+                    time.sleep(held)
+                    driver.execute_cdp_cmd('Input.dispatchTouchEvent', {'type': 'touchEnd', 'touchPoints': []})
+
+                # A right press does not press a button.
+                touch(0.8)
+                time.sleep(0.3)
+                self.assertFalse(browser.game_running(driver))
+                touch(0.05)
+                browser.wait_until(driver, browser.game_running, 5, 'a tap on "Continue" to start the game')
 
     def test_storage_refused_costs_the_table_only(self):
         driver = self.browser(refuse_storage=True)
