@@ -63,3 +63,6 @@ add_test(NAME audio_real_path
                  ${CMAKE_CURRENT_SOURCE_DIR}/web/play_cues.py $<TARGET_FILE:audio_measure_recording>)
 set_tests_properties(audio_real_path PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE LABELS audio SKIP_RETURN_CODE 77
                      ENVIRONMENT VORN_WEB_TREE=${CMAKE_BINARY_DIR})
+
+# The site's script where a run was cut short, failed or is repeated.
+add_test(NAME web_site_script COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/web/site_script.sh)
