@@ -134,6 +134,36 @@ class PageTest(unittest.TestCase):
                 touch(0.05)
                 browser.wait_until(driver, browser.game_running, 5, 'a tap on "Continue" to start the game')
 
+    def test_the_game_plays_offline_after_the_first_visit(self):
+        site = Site()
+        driver = self.browser()
+        browser.open_game(driver, site.url)
+        driver.execute_async_script('navigator.serviceWorker.ready.then(() => arguments[0]())')
+        site.close()
+        browser.open_game(driver, site.url)
+        browser.click_window(driver, browser.CONTINUE)
+        browser.wait_until(driver, browser.game_running, 5, 'the game to start offline')
+
+    def test_a_page_that_cannot_play_says_why_in_one_line(self):
+        cases = {
+            # As a browser without WebAssembly: the page finds none.
+            'no WebAssembly': ({}, 'delete window.WebAssembly;',
+                               'Vorn needs a browser that runs WebAssembly: any current Chrome, Edge, Firefox or Safari does.'),
+            'the program missing': ({'/vorn.wasm': os.path.join(browser.SITE, 'no-such-file')}, '',
+                                    'Vorn could not be loaded (vorn.wasm: 404 File not found). Reload the page to try again.'),
+        }
+        for case, (folders, before_page, message) in cases.items():
+            with self.subTest(case):
+                site = Site(browser.SITE, folders)
+                self.addCleanup(site.close)
+                driver = self.browser()
+                driver.execute_cdp_cmd('Page.addScriptToEvaluateOnNewDocument', {'source': before_page})
+                driver.get(site.url)
+                failure = driver.find_element(By.ID, 'failure')
+                browser.wait_until(driver, lambda d: failure.is_displayed(), 20, 'the page to say why')
+                self.assertEqual(failure.text, message)
+                self.assertFalse(driver.find_element(By.ID, 'screen').is_displayed())
+
     def test_storage_refused_costs_the_table_only(self):
         driver = self.browser(refuse_storage=True)
         browser.open_game(driver, self.site.url)
