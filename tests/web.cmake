@@ -52,9 +52,9 @@ vorn_page_test(test_game_flow test_game_flow.cpp)
 vorn_page_test(test_game_cues test_game_cues.cpp)
 
 # The real audio path in a page (tests/audio/real_audio.sh with
-# tests/web/play_cues.py): the cues played through
-# the real window and sound service into the page's audio context, and the
-# recording of the sink's monitor measured in Node.js.
+# tests/web/play_cues.py): the cues played through the real window and sound
+# service into the page's audio context, and the recording of the sink's
+# monitor measured in Node.js.
 target_link_options(audio_play_cues PRIVATE -sASYNCIFY -sEXIT_RUNTIME=1)
 qt_finalize_target(audio_play_cues)
 vorn_for_node(audio_measure_recording)
