@@ -10,7 +10,7 @@ qt_for=WebAssembly
 qt_name=qt-wasm
 qt_tools=(emcc em++ node)
 qt_packages=packages-web.txt
-qt_minutes="about 25 minutes on two cores"
+qt_minutes="about 7 minutes on two cores"
 toolchain=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake
 
 # Core, Gui, Widgets, Test and the wasm platform plug-in, linked statically
